@@ -1,0 +1,148 @@
+#include "case_csv.h"
+
+#include <charconv>
+#include <limits>
+
+#include "utf8.h"
+
+namespace {
+
+// The known columns, in the order of the usual header.
+enum Column : int {
+    ColCase,
+    ColPumpType,
+    ColUnit,
+    ColSucSize,
+    ColDisSize,
+    ColXSuc,
+    ColYSuc,
+    ColZSuc,
+    ColXDis,
+    ColYDis,
+    ColZDis,
+    ColFxSA,  // six applied suction loads, then six applied discharge loads
+    ColFxDA = ColFxSA + 6,
+    ColFxST4 = ColFxDA + 6,  // six suction allowable overrides, then six discharge ones
+    ColFxDT4 = ColFxST4 + 6,
+    ColCount = ColFxDT4 + 6,
+};
+
+const std::vector<std::string> kColumnNames = {
+    "case",  "pump_type", "unit",  "suc_size", "dis_size", "xSuc",  "ySuc",  "zSuc",
+    "xDis",  "yDis",      "zDis",  "FxSA",     "FySA",     "FzSA",  "MxSA",  "MySA",
+    "MzSA",  "FxDA",      "FyDA",  "FzDA",     "MxDA",     "MyDA",  "MzDA",  "FxST4",
+    "FyST4", "FzST4",     "MxST4", "MyST4",    "MzST4",    "FxDT4", "FyDT4", "FzDT4",
+    "MxDT4", "MyDT4",     "MzDT4",
+};
+
+std::string Echo(const std::string& strCell) {
+    std::string text = strCell.size() > 40 ? strCell.substr(0, 37) + "..." : strCell;
+    for (char& ch : text) {
+        if (static_cast<unsigned char>(ch) < 0x20) ch = ' ';
+    }
+    return "\"" + text + "\"";
+}
+
+// A signed 32-bit integer, blanks around it allowed; an empty cell keeps nOut.
+std::optional<CaseError> ReadIntCell(const std::string& strCell, int nColumn, int& nOut) {
+    std::size_t nBegin = strCell.find_first_not_of(' ');
+    if (nBegin == std::string::npos) return std::nullopt;
+    const std::size_t nEnd = strCell.find_last_not_of(' ') + 1;
+    const char* first = strCell.data() + nBegin;
+    const char* last = strCell.data() + nEnd;
+    if (*first == '+') ++first;  // from_chars takes no plus sign
+    long long nVal = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, nVal);
+    if (ec == std::errc::result_out_of_range ||
+        (ec == std::errc() && ptr == last &&
+         (nVal < std::numeric_limits<int>::min() || nVal > std::numeric_limits<int>::max()))) {
+        return CaseError{kColumnNames[nColumn],
+                         Echo(strCell) + " is beyond the signed 32-bit range"};
+    }
+    if (ec != std::errc() || ptr != last || first == last) {
+        return CaseError{kColumnNames[nColumn], "expected an integer, found " + Echo(strCell)};
+    }
+    nOut = static_cast<int>(nVal);
+    return std::nullopt;
+}
+
+}  // namespace
+
+const std::vector<std::string>& CaseCsvHeader::ColumnNames() { return kColumnNames; }
+
+std::optional<CaseError> CaseCsvHeader::Read(const CsvRecord& header, CaseCsvHeader& out) {
+    if (!header.strError.empty()) return CaseError{"header", header.strError};
+    out.m_nIndex.assign(ColCount, -1);
+    out.m_nFields = header.fields.size();
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string& strName = header.fields[i];
+        int nColumn = 0;
+        while (nColumn < ColCount && kColumnNames[nColumn] != strName) ++nColumn;
+        if (nColumn == ColCount) return CaseError{Echo(strName), "unknown column"};
+        if (out.m_nIndex[nColumn] >= 0) return CaseError{strName, "column given twice"};
+        out.m_nIndex[nColumn] = static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<CaseError> CaseCsvHeader::ReadRow(const CsvRecord& row, CheckCase& out) const {
+    static const std::string kEmpty;
+    auto cell = [&](int nColumn) -> const std::string& {
+        const int nIndex = m_nIndex[nColumn];
+        return nIndex < 0 || static_cast<std::size_t>(nIndex) >= row.fields.size()
+                   ? kEmpty
+                   : row.fields[nIndex];
+    };
+    out = CheckCase{};
+    // Named even when the row is malformed, so that the summary can say which case it was.
+    out.strName = cell(ColCase);
+    if (!row.strError.empty()) return CaseError{"", row.strError};
+    if (row.fields.size() != m_nFields) {
+        return CaseError{"", "expected " + std::to_string(m_nFields) + " fields, found " +
+                                 std::to_string(row.fields.size())};
+    }
+    if (const std::string& strType = cell(ColPumpType); !strType.empty()) {
+        const auto nType = PumpTypeFromName(strType);
+        if (!nType) {
+            return CaseError{"pump_type", "unknown pump type " + Echo(strType) +
+                                              " (end-top, top-top or side-side)"};
+        }
+        out.nPumpType = *nType;
+    }
+    if (const std::string& strUnit = cell(ColUnit); !strUnit.empty()) {
+        const auto nUnit = LoadUnitFromName(strUnit);
+        if (!nUnit) return CaseError{"unit", "unknown unit " + Echo(strUnit) + " (kg, N or lb)"};
+        out.nUnit = *nUnit;
+    }
+    // A size cell is the size field's text as it stands; an empty cell leaves the field empty.
+    if (const std::string& strSize = cell(ColSucSize); !strSize.empty()) {
+        out.suction.strSize = fromUtf8(strSize);
+    }
+    if (const std::string& strSize = cell(ColDisSize); !strSize.empty()) {
+        out.discharge.strSize = fromUtf8(strSize);
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (auto error = ReadIntCell(cell(ColXSuc + i), ColXSuc + i, out.suction.nPosition[i])) {
+            return error;
+        }
+        if (auto error = ReadIntCell(cell(ColXDis + i), ColXDis + i, out.discharge.nPosition[i])) {
+            return error;
+        }
+    }
+    for (int i = 0; i < 6; ++i) {
+        if (auto error = ReadIntCell(cell(ColFxSA + i), ColFxSA + i, out.suction.nApplied[i])) {
+            return error;
+        }
+        if (auto error = ReadIntCell(cell(ColFxDA + i), ColFxDA + i, out.discharge.nApplied[i])) {
+            return error;
+        }
+        // An allowable cell stands as typed, like the text of an allowable field.
+        if (const std::string& strText = cell(ColFxST4 + i); !strText.empty()) {
+            out.suction.strAllowable[i] = fromUtf8(strText);
+        }
+        if (const std::string& strText = cell(ColFxDT4 + i); !strText.empty()) {
+            out.discharge.strAllowable[i] = fromUtf8(strText);
+        }
+    }
+    return std::nullopt;
+}

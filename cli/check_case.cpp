@@ -1,0 +1,91 @@
+#include "check_case.h"
+
+#include <string_view>
+
+#include "allowable_loads.h"
+#include "leading_int.h"
+
+namespace {
+
+// The allowable refresh of one nozzle after its size text changed. An empty text changes nothing;
+// a size without a Table 4 column empties the size and the six allowables, as the form does.
+void RefreshAllowables(const std::wstring& strSizeText, int nNozzType, int nUnit,
+                       std::wstring& strSize, int& nSize, LoadTexts& strAllow) {
+    strSize = strSizeText;
+    if (strSize.empty()) return;
+    nSize = leadingIntOrZero(strSize);
+    int nF[3];
+    int nM[3];
+    if (GetNozzAllowLoads(nNozzType, nSize, nUnit, nF, nM)) {
+        for (int i = 0; i < 3; ++i) {
+            strAllow[i] = std::to_wstring(nF[i]);
+            strAllow[i + 3] = std::to_wstring(nM[i]);
+        }
+    } else {
+        nSize = 0;
+        strSize.clear();
+        for (auto& strText : strAllow) strText.clear();
+    }
+}
+
+void ApplyOverrides(const NozzleCase& nozzle, LoadTexts& strAllow) {
+    for (int i = 0; i < 6; ++i) {
+        if (nozzle.strAllowable[i]) strAllow[i] = *nozzle.strAllowable[i];
+    }
+}
+
+}  // namespace
+
+NozzleCheckInput ToNozzleCheckInput(const CheckCase& checkCase) {
+    NozzleCheckInput input;
+    input.nPumpType = checkCase.nPumpType;
+    const NozzleTypePair types = NozzleTypesOfPumpType(checkCase.nPumpType);
+    input.nSucNozzType = types.nSucNozzType;
+    input.nDisNozzType = types.nDisNozzType;
+    input.nUnit = checkCase.nUnit;
+
+    if (checkCase.suction.strSize) {
+        RefreshAllowables(*checkCase.suction.strSize, input.nSucNozzType, input.nUnit,
+                          input.strSucSize, input.nSucSize, input.strAllowSuc);
+    }
+    if (checkCase.discharge.strSize) {
+        RefreshAllowables(*checkCase.discharge.strSize, input.nDisNozzType, input.nUnit,
+                          input.strDisSize, input.nDisSize, input.strAllowDis);
+    }
+    ApplyOverrides(checkCase.suction, input.strAllowSuc);
+    ApplyOverrides(checkCase.discharge, input.strAllowDis);
+
+    input.nXSuc = checkCase.suction.nPosition[0];
+    input.nYSuc = checkCase.suction.nPosition[1];
+    input.nZSuc = checkCase.suction.nPosition[2];
+    input.nXDis = checkCase.discharge.nPosition[0];
+    input.nYDis = checkCase.discharge.nPosition[1];
+    input.nZDis = checkCase.discharge.nPosition[2];
+    input.nAppliedSuc = checkCase.suction.nApplied;
+    input.nAppliedDis = checkCase.discharge.nApplied;
+
+    if (checkCase.strOutput) {
+        input.strOutFile = *checkCase.strOutput;
+        input.strOutFileName = LastPathComponent(input.strOutFile);
+    }
+    return input;
+}
+
+std::wstring LastPathComponent(const std::wstring& strPath) {
+    const std::size_t nSlash = strPath.rfind(L'/');
+    return nSlash == std::wstring::npos ? strPath : strPath.substr(nSlash + 1);
+}
+
+std::optional<int> PumpTypeFromName(std::string_view name) {
+    if (name == "end-top") return EndTop;
+    if (name == "top-top") return TopTop;
+    if (name == "side-side") return SideSide;
+    return std::nullopt;
+}
+
+std::optional<int> LoadUnitFromName(std::string_view name) {
+    if (name == "kg") return UnitKg;
+    if (name == "N") return UnitSI;
+    if (name == "lb") return UnitUS;
+    return std::nullopt;
+}

@@ -1,0 +1,148 @@
+#include "summary.h"
+
+#include <charconv>
+#include <cmath>
+
+const std::array<const char*, kCriterionCount> kCriterionNames = {
+    "FxSA", "FySA", "FzSA", "MxSA", "MySA", "MzSA", "FxDA", "FyDA", "FzDA",
+    "MxDA", "MyDA", "MzDA", "SumS", "SumD", "FrCA", "MyCA", "MrCA",
+};
+
+std::array<double, kCriterionCount> Utilisations(const NozzleCheckResult& result) {
+    std::array<double, kCriterionCount> dUtil{};
+    for (int i = 0; i < 6; ++i) {
+        dUtil[i] = result.dRatioS[i] / 2.0;
+        dUtil[6 + i] = result.dRatioD[i] / 2.0;
+    }
+    dUtil[12] = result.dSumS / 2.0;
+    dUtil[13] = result.dSumD / 2.0;
+    dUtil[14] = result.FrCA / result.dLimitFr;
+    dUtil[15] = std::fabs(result.MyCA) / result.dLimitMy;
+    dUtil[16] = result.MrCA / result.dLimitMr;
+    return dUtil;
+}
+
+int GoverningCriterion(const std::array<double, kCriterionCount>& dUtil) {
+    int nGoverning = 0;
+    for (int i = 1; i < kCriterionCount; ++i) {
+        if (std::isnan(dUtil[nGoverning])) break;
+        if (std::isnan(dUtil[i]) || dUtil[i] > dUtil[nGoverning]) nGoverning = i;
+    }
+    return nGoverning;
+}
+
+std::string CsvCell(std::string_view text) {
+    std::string strCell;
+    if (!text.empty() && (text[0] == '=' || text[0] == '+' || text[0] == '-' || text[0] == '@' ||
+                          text[0] == '\t' || text[0] == '\r')) {
+        strCell = "'";
+    }
+    bool bQuote = false;
+    for (const char ch : text) {
+        if (ch == '\n' || ch == '\r') {
+            strCell += ' ';
+            continue;
+        }
+        if (ch == ',' || ch == '"') bQuote = true;
+        strCell += ch;
+        if (ch == '"') strCell += '"';
+    }
+    return bQuote ? "\"" + strCell + "\"" : strCell;
+}
+
+namespace {
+const char* StatusName(CaseStatus status) {
+    switch (status) {
+        case CaseStatus::Passed:
+            return "passed";
+        case CaseStatus::Failed:
+            return "failed";
+        case CaseStatus::Refused:
+            return "refused";
+        case CaseStatus::Invalid:
+            return "invalid";
+    }
+    return "";
+}
+}  // namespace
+
+SummaryWriter::SummaryWriter(std::FILE* out) : m_out(out) {
+    // Rows are assembled in m_row and handed over whole; a large stream buffer keeps the number of
+    // write calls small.
+    std::setvbuf(m_out, nullptr, _IOFBF, 1 << 16);
+}
+
+void SummaryWriter::WriteHeader() {
+    m_row = "case,status,fails,governing,utilisation";
+    for (const char* name : kCriterionNames) {
+        m_row += ',';
+        m_row += name;
+    }
+    m_row += ",report,message\n";
+    std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+}
+
+void SummaryWriter::Cell(std::string_view text) {
+    // The common case, a plain text, is copied as it stands.
+    const bool bPlain = text.find_first_of(",\"\n\r") == std::string_view::npos &&
+                        (text.empty() || std::string_view("=+-@\t").find(text[0]) ==
+                                             std::string_view::npos);
+    if (bPlain) {
+        m_row += text;
+    } else {
+        m_row += CsvCell(text);
+    }
+}
+
+void SummaryWriter::Number(double dVal) {
+    if (std::isnan(dVal)) {
+        m_row += "nan";
+        return;
+    }
+    char szBuff[64];
+    const auto [ptr, ec] = std::to_chars(szBuff, szBuff + sizeof szBuff, dVal,
+                                         std::chars_format::fixed, 4);
+    m_row.append(szBuff, ec == std::errc() ? ptr : szBuff);
+}
+
+void SummaryWriter::WriteChecked(std::string_view strCase, const NozzleCheckResult& result,
+                                 std::string_view strReport, std::string_view strMessage) {
+    const auto dUtil = Utilisations(result);
+    const int nGoverning = GoverningCriterion(dUtil);
+    m_row.clear();
+    Cell(strCase);
+    m_row += ',';
+    m_row += StatusName(result.nFail == 0 ? CaseStatus::Passed : CaseStatus::Failed);
+    m_row += ',';
+    m_row += std::to_string(result.nFail);
+    m_row += ',';
+    m_row += kCriterionNames[nGoverning];
+    m_row += ',';
+    Number(dUtil[nGoverning]);
+    for (const double dVal : dUtil) {
+        m_row += ',';
+        Number(dVal);
+    }
+    m_row += ',';
+    Cell(strReport);
+    m_row += ',';
+    Cell(strMessage);
+    m_row += '\n';
+    std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+}
+
+void SummaryWriter::WriteUnchecked(std::string_view strCase, CaseStatus status,
+                                   std::string_view strMessage) {
+    m_row.clear();
+    Cell(strCase);
+    m_row += ',';
+    m_row += StatusName(status);
+    m_row += ",,,";
+    m_row.append(kCriterionCount, ',');
+    m_row += ",,";
+    Cell(strMessage);
+    m_row += '\n';
+    std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+}
+
+bool SummaryWriter::Flush() { return std::fflush(m_out) == 0 && !std::ferror(m_out); }

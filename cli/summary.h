@@ -1,0 +1,51 @@
+#pragma once
+// The batch summary: one CSV row a case with its status and the utilisation of every criterion.
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "evaluation.h"
+
+inline constexpr int kCriterionCount = 17;
+
+// The 17 criteria in the order of the report: F.1.2-a suction Fx ... Mz and discharge Fx ... Mz,
+// F.1.2-b suction and discharge, F.1.2-c Fr, My, Mr. These are also the summary's column heads.
+extern const std::array<const char*, kCriterionCount> kCriterionNames;
+
+// Each criterion's value over its limit: ratio / 2.0, sum / 2.0, FrCA / dLimitFr,
+// |MyCA| / dLimitMy, MrCA / dLimitMr. Above 1 fails; exactly 1 passes F.1.2-a and -b but fails
+// F.1.2-c, whose comparison is strict. An allowable of 0 gives inf or nan.
+std::array<double, kCriterionCount> Utilisations(const NozzleCheckResult& result);
+
+// The criterion with the greatest utilisation, the first one on a tie; nan counts as greatest,
+// since such a criterion always fails.
+int GoverningCriterion(const std::array<double, kCriterionCount>& dUtil);
+
+enum class CaseStatus { Passed, Failed, Refused, Invalid };
+
+// Writes the summary to a C stream with its own large buffer: a batch writes one row a case, and
+// formatting dominates the time of the summary-only run.
+class SummaryWriter {
+public:
+    explicit SummaryWriter(std::FILE* out);
+    void WriteHeader();
+    // A checked case (passed or failed); strReport is empty when no report file was written.
+    void WriteChecked(std::string_view strCase, const NozzleCheckResult& result,
+                      std::string_view strReport, std::string_view strMessage);
+    // A refused or invalid case: no fails, no utilisations, no report.
+    void WriteUnchecked(std::string_view strCase, CaseStatus status, std::string_view strMessage);
+    bool Flush();  // false when anything could not be written
+
+private:
+    void Cell(std::string_view text);  // a text cell, made safe for spreadsheets
+    void Number(double dVal);
+    std::FILE* m_out;
+    std::string m_row;
+};
+
+// A CSV cell for a text: quoted when it holds a comma, quote or line break; a text that starts
+// with '=', '+', '-', '@', a tab or a carriage return gets a leading apostrophe, so that no
+// spreadsheet takes it for a formula. Line breaks inside become blanks, one row staying one line.
+std::string CsvCell(std::string_view text);
