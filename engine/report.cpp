@@ -52,10 +52,13 @@ std::string loadLine(std::string_view tmpl, std::size_t nLabel, std::size_t nSte
     return szBuff;
 }
 
+// The report is assembled piece by piece into one buffer; a line takes its pieces as they come.
 class ReportText {
 public:
-    void line(std::string_view text) {
-        m_text += text;
+    ReportText() { m_text.reserve(4096); }
+    template <typename... Pieces>
+    void line(const Pieces&... pieces) {
+        (m_text.append(std::string_view(pieces)), ...);
         m_text += kEol;
     }
     void blank() { m_text += kEol; }
@@ -76,23 +79,33 @@ void componentChecks(ReportText& out, const char* const szEq[6], const LoadVecto
     constexpr int kIndex[6] = {0, 1, 2, 4, 5, 6};
     for (int i = 0; i < 6; ++i) {
         const int k = kIndex[i];
-        out.line("   |" + std::string(szEq[i]) + "| = |" + padLeft(dec(applied[k]), 6) + "/" +
-                 padRight(dec(allowable[k]), 6) + "| = " + padLeft(formatFixedLegacy(dRatio[i], 2), 5) +
-                 (bPass[i] ? " < 2.0  . . . Passed" : " > 2.0  . . . Fail"));
+        out.line("   |", szEq[i], "| = |", padLeft(dec(applied[k]), 6), "/",
+                 padRight(dec(allowable[k]), 6), "| = ", padLeft(formatFixedLegacy(dRatio[i], 2), 5),
+                 bPass[i] ? " < 2.0  . . . Passed" : " > 2.0  . . . Fail");
     }
 }
 
-std::string resultantSumLine(const LoadVector& applied, const LoadVector& allowable, double dSum) {
-    return " " + padLeft(dec(applied[3]), 6) + " / 1.5 / " + padRight(dec(allowable[3]), 6) + " + " +
-           padLeft(dec(applied[7]), 6) + " / 1.5 / " + padRight(dec(allowable[7]), 6) + " = " +
-           padLeft(formatFixedLegacy(dSum, 2), 5);
+void resultantSumLine(ReportText& out, const LoadVector& applied, const LoadVector& allowable,
+                      double dSum, const char* szVerdict) {
+    out.line(" ", padLeft(dec(applied[3]), 6), " / 1.5 / ", padRight(dec(allowable[3]), 6), " + ",
+             padLeft(dec(applied[7]), 6), " / 1.5 / ", padRight(dec(allowable[7]), 6), " = ",
+             padLeft(formatFixedLegacy(dSum, 2), 5), szVerdict);
 }
 
-std::string combinedCheckLine(double dValue, char ch, const char* szFactor, int nSuc, int nDis,
-                              double dLimit) {
-    return "      = " + padRight(formatFixedLegacy(dValue, 1), 7) + " " + ch + " " + szFactor +
-           " x (" + padLeft(dec(nSuc), 6) + " + " + padRight(dec(nDis), 6) + ") = " +
-           padRight(formatFixedLegacy(dLimit, 1), 7) + (ch == '<' ? "  . . . Passed" : "  . . . Fail");
+void combinedCheckLines(ReportText& out, const char* szHead, const char* szTail, double dValue,
+                        char ch, const char* szFactor, int nSuc, int nDis, double dLimit) {
+    const char szCh[2] = {ch, '\0'};
+    out.line(szHead, szCh, szTail);
+    out.line("      = ", padRight(formatFixedLegacy(dValue, 1), 7), " ", szCh, " ", szFactor, " x (",
+             padLeft(dec(nSuc), 6), " + ", padRight(dec(nDis), 6), ") = ",
+             padRight(formatFixedLegacy(dLimit, 1), 7),
+             ch == '<' ? "  . . . Passed" : "  . . . Fail");
+}
+
+// Forces carried to the pump centre: "FxCA = FxSA + FxDA = 1200 + -700 = 500 N".
+void combinedForceLine(ReportText& out, const char* szHead, int nSuc, int nDis, long long nSum,
+                       const char* szForce) {
+    out.line(szHead, dec(nSuc), " + ", dec(nDis), " = ", dec(nSum), " ", szForce);
 }
 }  // namespace
 
@@ -106,37 +119,37 @@ std::string ComposeCheckReport(const NozzleCheckInput& in, const NozzleCheckResu
 
     out.line("1. Given Pump Configuration and Nozzle Allowable Data");
     out.line("a) Pump Configuration");
-    out.line("   xSuc = " + dec(in.nXSuc) + "mm, ySuc = " + dec(in.nYSuc) + "mm,  zSuc = " +
-             dec(in.nZSuc) + "mm");
-    out.line("   xDis = " + dec(in.nXDis) + "mm, yDis = " + dec(in.nYDis) + "mm,  zDis = " +
-             dec(in.nZDis) + "mm");
+    out.line("   xSuc = ", dec(in.nXSuc), "mm, ySuc = ", dec(in.nYSuc), "mm,  zSuc = ", dec(in.nZSuc),
+             "mm");
+    out.line("   xDis = ", dec(in.nXDis), "mm, yDis = ", dec(in.nYDis), "mm,  zDis = ", dec(in.nZDis),
+             "mm");
     out.blank();
     out.line("b) Allowable Forces and Moments from API STD 610 Table-4 (10th Edition 2004)");
-    out.line("   For Suction, " + std::string(suctionWord(in.nSucNozzType)) + " Nozzle of Size " +
-             dec(in.nSucSize) + "(in)");
-    out.line("      " + loadLine("FxST4 =            FyST4 =            FzST4 =            FrST4 = ",
-                                 8, 19, r.nFnMsT4, 0, szForce));
-    out.line("      " + loadLine("MxST4 =            MyST4 =            MzST4 =            MrST4 = ",
-                                 8, 19, r.nFnMsT4, 4, szMoment));
-    out.line("   For Discharge, " + std::string(dischargeWord(in.nDisNozzType)) + " Nozzle of Size " +
-             dec(in.nDisSize) + "(in)");
-    out.line("      " + loadLine("FxDT4 =            FyDT4 =            FzDT4 =            FrDT4 = ",
-                                 8, 19, r.nFnMdT4, 0, szForce));
-    out.line("      " + loadLine("MxDT4 =            MyDT4 =            MzDT4 =            MrDT4 = ",
-                                 8, 19, r.nFnMdT4, 4, szMoment));
+    out.line("   For Suction, ", suctionWord(in.nSucNozzType), " Nozzle of Size ", dec(in.nSucSize),
+             "(in)");
+    out.line("      ", loadLine("FxST4 =            FyST4 =            FzST4 =            FrST4 = ",
+                                8, 19, r.nFnMsT4, 0, szForce));
+    out.line("      ", loadLine("MxST4 =            MyST4 =            MzST4 =            MrST4 = ",
+                                8, 19, r.nFnMsT4, 4, szMoment));
+    out.line("   For Discharge, ", dischargeWord(in.nDisNozzType), " Nozzle of Size ",
+             dec(in.nDisSize), "(in)");
+    out.line("      ", loadLine("FxDT4 =            FyDT4 =            FzDT4 =            FrDT4 = ",
+                                8, 19, r.nFnMdT4, 0, szForce));
+    out.line("      ", loadLine("MxDT4 =            MyDT4 =            MzDT4 =            MrDT4 = ",
+                                8, 19, r.nFnMdT4, 4, szMoment));
     out.blank();
 
     out.line("2. Applied (Computed) Forces/Moments (from Stress Analysis Report)");
-    out.line("   For Suction Nozzle of " + dec(in.nSucSize) + "(in):");
-    out.line("      " + loadLine("FxSA =            FySA =            FzSA =            FrSA = ", 7,
-                                 18, r.nFnMsA, 0, szForce));
-    out.line("      " + loadLine("MxSA =            MySA =            MzSA =            MrSA = ", 7,
-                                 18, r.nFnMsA, 4, szMoment));
-    out.line("   For Discharge Nozzle of " + dec(in.nDisSize) + "(in)");
-    out.line("      " + loadLine("FxDA =            FyDA =            FzDA =            FrDA = ", 7,
-                                 18, r.nFnMdA, 0, szForce));
-    out.line("      " + loadLine("MxDA =            MyDA =            MzDA =            MrDA = ", 7,
-                                 18, r.nFnMdA, 4, szMoment));
+    out.line("   For Suction Nozzle of ", dec(in.nSucSize), "(in):");
+    out.line("      ", loadLine("FxSA =            FySA =            FzSA =            FrSA = ", 7,
+                                18, r.nFnMsA, 0, szForce));
+    out.line("      ", loadLine("MxSA =            MySA =            MzSA =            MrSA = ", 7,
+                                18, r.nFnMsA, 4, szMoment));
+    out.line("   For Discharge Nozzle of ", dec(in.nDisSize), "(in)");
+    out.line("      ", loadLine("FxDA =            FyDA =            FzDA =            FrDA = ", 7,
+                                18, r.nFnMdA, 0, szForce));
+    out.line("      ", loadLine("MxDA =            MyDA =            MzDA =            MrDA = ", 7,
+                                18, r.nFnMdA, 4, szMoment));
     out.blank();
 
     out.line("3. Nozzle Load Check by API STD 610 (10th Edition 2004)");
@@ -147,42 +160,36 @@ std::string ComposeCheckReport(const NozzleCheckInput& in, const NozzleCheckResu
     out.blank();
     out.line("b) Checking Suction and Discharge Nozzle by Para. F.1.2-b:");
     out.line("   FrSA / (1.5 x FrST4) + MrSA / (1.5 x MrST4) <= 2");
-    out.line(resultantSumLine(r.nFnMsA, r.nFnMsT4, r.dSumS) +
-             (r.bPassSumS ? " < 2   . . . Passed" : " > 2   . . . Fail"));
+    resultantSumLine(out, r.nFnMsA, r.nFnMsT4, r.dSumS,
+                     r.bPassSumS ? " < 2   . . . Passed" : " > 2   . . . Fail");
     out.line("   FrDA / (1.5 x FrDT4) + MrDA / (1.5 x MrDT4) <= 2");
     // The discharge fail text has always read "> 2.0" where the suction one reads "> 2".
-    out.line(resultantSumLine(r.nFnMdA, r.nFnMdT4, r.dSumD) +
-             (r.bPassSumD ? " < 2   . . . Passed" : " > 2.0   . . . Fail"));
+    resultantSumLine(out, r.nFnMdA, r.nFnMdT4, r.dSumD,
+                     r.bPassSumD ? " < 2   . . . Passed" : " > 2.0   . . . Fail");
 
     out.blank();
     out.line("c) Applied Forces and Moments Combined to the Pump Center Pt are as follows:");
-    out.line("   FxCA = FxSA + FxDA = " + dec(r.nFnMsA[0]) + " + " + dec(r.nFnMdA[0]) + " = " +
-             dec(r.FxCA) + " " + szForce);
-    out.line("   FyCA = FySA + FyDA = " + dec(r.nFnMsA[1]) + " + " + dec(r.nFnMdA[1]) + " = " +
-             dec(r.FyCA) + " " + szForce);
-    out.line("   FzCA = FzSA + FzDA = " + dec(r.nFnMsA[2]) + " + " + dec(r.nFnMdA[2]) + " = " +
-             dec(r.FzCA) + " " + szForce);
-    out.line("   FrCA = (FxCA^2 + FyCA^2 + FzCA^2)^0.5 = " + oneDecimal(r.FrCA) + " " + szForce);
-    out.line(std::string("   MxCA = MxSA + MxDA - [(FySA)(zS)+(FyDA)(zD)-(FzSA)(yS)-(FzDA)(yD)") +
-             szLever);
-    out.line("        = " + oneDecimal(r.MxCA) + " " + szMoment);
-    out.line(std::string("   MyCA = MySA + MyDA + [(FxSA)(zS)+(FxDA)(zD)-(FzSA)(xS)-(FzDA)(xD)") +
-             szLever);
-    out.line("        = " + oneDecimal(r.MyCA) + " " + szMoment);
-    out.line(std::string("   MzCA = MzSA + MzDA - [(FxSA)(yS)+(FxDA)(yD)-(FySA)(xS)-(FyDA)(xD)") +
-             szLever);
-    out.line("        = " + oneDecimal(r.MzCA) + " " + szMoment);
-    out.line("   MrCA = (MxCA^2 + MyCA^2 + MzCA^2)^0.5 = " + oneDecimal(r.MrCA) + " " + szMoment);
+    combinedForceLine(out, "   FxCA = FxSA + FxDA = ", r.nFnMsA[0], r.nFnMdA[0], r.FxCA, szForce);
+    combinedForceLine(out, "   FyCA = FySA + FyDA = ", r.nFnMsA[1], r.nFnMdA[1], r.FyCA, szForce);
+    combinedForceLine(out, "   FzCA = FzSA + FzDA = ", r.nFnMsA[2], r.nFnMdA[2], r.FzCA, szForce);
+    out.line("   FrCA = (FxCA^2 + FyCA^2 + FzCA^2)^0.5 = ", oneDecimal(r.FrCA), " ", szForce);
+    out.line("   MxCA = MxSA + MxDA - [(FySA)(zS)+(FyDA)(zD)-(FzSA)(yS)-(FzDA)(yD)", szLever);
+    out.line("        = ", oneDecimal(r.MxCA), " ", szMoment);
+    out.line("   MyCA = MySA + MyDA + [(FxSA)(zS)+(FxDA)(zD)-(FzSA)(xS)-(FzDA)(xD)", szLever);
+    out.line("        = ", oneDecimal(r.MyCA), " ", szMoment);
+    out.line("   MzCA = MzSA + MzDA - [(FxSA)(yS)+(FxDA)(yD)-(FySA)(xS)-(FyDA)(xD)", szLever);
+    out.line("        = ", oneDecimal(r.MzCA), " ", szMoment);
+    out.line("   MrCA = (MxCA^2 + MyCA^2 + MzCA^2)^0.5 = ", oneDecimal(r.MrCA), " ", szMoment);
 
     out.blank();
     out.line("d) Checking Combined Force/Moment by Para. F.1.2-c:");
-    out.line(std::string("   FrCA ") + r.chFr + " 1.5(FrST4+FrDT4)");
-    out.line(combinedCheckLine(r.FrCA, r.chFr, "1.5", r.nFnMsT4[3], r.nFnMdT4[3], r.dLimitFr));
-    out.line(std::string("   | MyCA | ") + r.chMy + " 2.0(MyST4+MyDT4)");
-    out.line(combinedCheckLine(std::fabs(r.MyCA), r.chMy, "2.0", r.nFnMsT4[5], r.nFnMdT4[5],
-                               r.dLimitMy));
-    out.line(std::string("   MrCA ") + r.chMr + " 1.5(MrST4+MrDT4)");
-    out.line(combinedCheckLine(r.MrCA, r.chMr, "1.5", r.nFnMsT4[7], r.nFnMdT4[7], r.dLimitMr));
+    combinedCheckLines(out, "   FrCA ", " 1.5(FrST4+FrDT4)", r.FrCA, r.chFr, "1.5", r.nFnMsT4[3],
+                       r.nFnMdT4[3], r.dLimitFr);
+    // Section c) shows MyCA with its sign; the criterion compares its magnitude.
+    combinedCheckLines(out, "   | MyCA | ", " 2.0(MyST4+MyDT4)", std::fabs(r.MyCA), r.chMy, "2.0",
+                       r.nFnMsT4[5], r.nFnMdT4[5], r.dLimitMy);
+    combinedCheckLines(out, "   MrCA ", " 1.5(MrST4+MrDT4)", r.MrCA, r.chMr, "1.5", r.nFnMsT4[7],
+                       r.nFnMdT4[7], r.dLimitMr);
 
     if (r.nFail == 0) {
         out.blank();
