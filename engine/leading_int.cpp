@@ -7,7 +7,7 @@ namespace {
 bool isBlank(wchar_t ch) { return ch == L' ' || (ch >= L'\t' && ch <= L'\r'); }
 }  // namespace
 
-std::optional<int> parseLeadingInt(std::wstring_view text) {
+std::optional<int> parseLeadingIntSlow(std::wstring_view text) {
     const wchar_t* p = text.data();
     const wchar_t* const end = p + text.size();
     while (p != end && isBlank(*p)) ++p;
@@ -30,5 +30,3 @@ std::optional<int> parseLeadingInt(std::wstring_view text) {
     if (bNegative) return nMagnitude >= kLimit ? INT_MIN : static_cast<int>(-nMagnitude);
     return nMagnitude > INT_MAX ? INT_MAX : static_cast<int>(nMagnitude);
 }
-
-int leadingIntOrZero(std::wstring_view text) { return parseLeadingInt(text).value_or(0); }
