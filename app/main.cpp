@@ -1,0 +1,5 @@
+#include "quenmar_app.h"
+
+CQuenmarApp theApp;
+
+int main(int argc, char* argv[]) { return AfxWinMain(argc, argv); }

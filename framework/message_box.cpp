@@ -1,0 +1,24 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+
+#include "app_info.h"
+#include "dialog.h"
+#include "modal_seam.h"
+
+int AfxMessageBox(const QString& strText, unsigned nType) {
+    if ((nType & MB_ICONMASK) == 0) nType |= MB_ICONEXCLAMATION;
+    QWidget* pOwner = CDialog::FrontDialog();
+    const QString strCaption = AfxGetAppName();
+    if (ModalSeam* pSeam = CurrentModalSeam()) {
+        return pSeam->MessageBox(pOwner, strCaption, strText, nType);
+    }
+    QMessageBox box(QMessageBox::Warning, strCaption, strText, QMessageBox::Ok, pOwner);
+    box.exec();
+    return IDOK;
+}
+
+int AfxMessageBox(std::wstring_view strText, unsigned nType) {
+    return AfxMessageBox(QString::fromWCharArray(strText.data(), static_cast<qsizetype>(strText.size())),
+                         nType);
+}
