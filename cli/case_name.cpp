@@ -59,6 +59,8 @@ std::string SanitiseCaseName(std::string_view name, std::string_view fallback) {
         if (IsSafeAscii(ch)) {
             piece = name.substr(i, 1);
             if (ch == '.' && (strSafe.empty() || strSafe.back() == '.')) piece = "_";
+            // A leading dash would read as an option to the next command given the file.
+            if (ch == '-' && strSafe.empty()) piece = "_";
         } else if (ch >= 0x80) {
             if (const std::size_t nSeq = Utf8SequenceLength(name, i); nSeq > 0) {
                 nLength = nSeq;
@@ -69,6 +71,8 @@ std::string SanitiseCaseName(std::string_view name, std::string_view fallback) {
         strSafe += piece;
         i += nLength;
     }
+    // "name." would become "name..txt"; Windows drops trailing dots as well.
+    if (!strSafe.empty() && strSafe.back() == '.') strSafe.back() = '_';
     return strSafe.empty() ? std::string(fallback) : strSafe;
 }
 

@@ -9,9 +9,10 @@
 #include <vector>
 
 // A file name (without ".txt") that stays inside the output folder: ASCII letters, digits, '-',
-// '_', '.' and well-formed non-ASCII UTF-8 are kept, every other byte becomes '_'; no leading
-// dot and no two dots in a row, so neither "." nor ".." nor a hidden file can come out; at most
-// kMaxCaseFileNameBytes bytes, cut on a character boundary. An empty result becomes `fallback`.
+// '_', '.' and well-formed non-ASCII UTF-8 are kept, every other byte becomes '_'. No leading,
+// trailing or doubled dot, so neither "." nor ".." nor a hidden file can come out, and no leading
+// dash. At most kMaxCaseFileNameBytes bytes, cut on a character boundary. An empty result becomes
+// `fallback`.
 std::string SanitiseCaseName(std::string_view name, std::string_view fallback);
 
 inline constexpr std::size_t kMaxCaseFileNameBytes = 120;
