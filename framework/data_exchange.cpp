@@ -70,6 +70,6 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
         return;
     }
     for (std::size_t i = 0; i < group.size(); ++i) {
-        pDX->m_pDlgWnd->SetRadioChecked(group[i], static_cast<int>(i) == value);
+        group[i]->setChecked(static_cast<int>(i) == value);
     }
 }

@@ -1,7 +1,6 @@
 #include "dialog.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -122,7 +121,8 @@ void CDialog::Create() {
 }
 
 void CDialog::CreateControls() {
-    QButtonGroup* pRadioGroup = nullptr;
+    RadioButtons* pRadioGroup = nullptr;
+    m_radioGroups.reserve(m_template.controls.size());  // pRadioGroup points into it
     QWidget* pPreviousTabStop = nullptr;
     std::vector<QWidget*> groupBoxes;
     for (const ControlTemplate& ctrl : m_template.controls) {
@@ -141,7 +141,7 @@ void CDialog::CreateControls() {
     for (QWidget* pBox : groupBoxes) pBox->lower();
 }
 
-QWidget* CDialog::CreateControl(const ControlTemplate& ctrl, QButtonGroup*& pRadioGroup) {
+QWidget* CDialog::CreateControl(const ControlTemplate& ctrl, RadioButtons*& pRadioGroup) {
     const QString strCaption = QString::fromUtf8(ctrl.caption);
     const int nID = ctrl.nID;
     if (ctrl.kind != ControlKind::RadioButton) pRadioGroup = nullptr;
@@ -181,15 +181,20 @@ QWidget* CDialog::CreateControl(const ControlTemplate& ctrl, QButtonGroup*& pRad
             auto* pRadio = new QRadioButton(strCaption, this);
             pRadio->setStyle(m_pControlStyle.get());
             pRadio->setFocusPolicy(Qt::ClickFocus);
+            // The layer keeps the groups itself: Qt's exclusive groups make the checked button
+            // a tab stop, and these never are.
             pRadio->setAutoExclusive(false);
             if (pRadioGroup == nullptr || (ctrl.styles & StyleGroup)) {
-                pRadioGroup = new QButtonGroup(this);
-                pRadioGroup->setExclusive(true);
+                m_radioGroups.emplace_back();
+                pRadioGroup = &m_radioGroups.back();
             }
-            pRadioGroup->addButton(pRadio);
-            m_radioGroupOf[pRadio] = pRadioGroup;
-            connect(pRadio, &QRadioButton::clicked, this,
-                    [this, nID] { OnControlNotify(nID, Notification::Clicked); });
+            pRadioGroup->push_back(pRadio);
+            const std::size_t nGroup = m_radioGroups.size() - 1;
+            m_radioGroupOf[pRadio] = nGroup;
+            connect(pRadio, &QRadioButton::clicked, this, [this, pRadio, nID, nGroup] {
+                for (QAbstractButton* pOther : m_radioGroups[nGroup]) pOther->setChecked(pOther == pRadio);
+                OnControlNotify(nID, Notification::Clicked);
+            });
             return pRadio;
         }
         case ControlKind::Picture:
@@ -253,17 +258,7 @@ QWidget* CDialog::GetDlgItem(int nID) const {
 std::vector<QAbstractButton*> CDialog::RadioGroup(int nID) const {
     const auto it = m_radioGroupOf.find(qobject_cast<QAbstractButton*>(GetDlgItem(nID)));
     if (it == m_radioGroupOf.end()) return {};
-    const QList<QAbstractButton*> buttons = it->second->buttons();
-    return std::vector<QAbstractButton*>(buttons.begin(), buttons.end());
-}
-
-void CDialog::SetRadioChecked(QAbstractButton* pButton, bool bChecked) {
-    if (pButton->isChecked() == bChecked) return;
-    QButtonGroup* pGroup = m_radioGroupOf.at(pButton);
-    // An exclusive group refuses to uncheck its checked button; a write of -1 unchecks them all.
-    pGroup->setExclusive(false);
-    pButton->setChecked(bChecked);
-    pGroup->setExclusive(true);
+    return m_radioGroups[it->second];
 }
 
 CMenu* CDialog::GetSystemMenu(bool) { return m_pSysMenu.get(); }

@@ -19,7 +19,6 @@
 
 class QAbstractButton;
 class QStyle;
-class QButtonGroup;
 
 // The template's font when it is installed, else the system's fixed-pitch font at the same size.
 QFont DialogFontOf(const DialogTemplate& tmpl);
@@ -42,7 +41,6 @@ public:
     QWidget* GetDlgItem(int nID) const;
     // The buttons of the radio group that holds control nID, in template order.
     std::vector<QAbstractButton*> RadioGroup(int nID) const;
-    void SetRadioChecked(QAbstractButton* pButton, bool bChecked);
 
     // nullptr when the template has no system menu. bRevert is accepted for symmetry only: the
     // menu is never reset.
@@ -80,7 +78,8 @@ protected:
 
 private:
     void CreateControls();
-    QWidget* CreateControl(const ControlTemplate& ctrl, QButtonGroup*& pRadioGroup);
+    using RadioButtons = std::vector<QAbstractButton*>;
+    QWidget* CreateControl(const ControlTemplate& ctrl, RadioButtons*& pRadioGroup);
     void OnControlNotify(int nID, Notification code);
     void Dispatch(int nID, Notification code);
     int DefaultButtonId() const;
@@ -91,7 +90,8 @@ private:
     bool m_bEnding = false;
     int m_nExchangeDepth = 0;
     std::map<int, QWidget*> m_items;
-    std::map<QAbstractButton*, QButtonGroup*> m_radioGroupOf;
+    std::vector<RadioButtons> m_radioGroups;
+    std::map<QAbstractButton*, std::size_t> m_radioGroupOf;  // index into m_radioGroups
     std::unique_ptr<CMenu> m_pSysMenu;
     std::unique_ptr<QStyle> m_pControlStyle;  // outlives the controls that use it
 };
