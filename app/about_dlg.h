@@ -4,7 +4,7 @@
 #include "dialog.h"
 
 class CAboutDlg : public CDialog {
-public:
+  public:
     explicit CAboutDlg(QWidget* pParent = nullptr);
 };
 

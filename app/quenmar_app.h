@@ -4,6 +4,6 @@
 #include "win_app.h"
 
 class CQuenmarApp : public CWinApp {
-public:
+  public:
     bool InitInstance() override;
 };

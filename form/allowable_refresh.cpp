@@ -6,7 +6,8 @@
 #include "leading_int.h"
 #include "quenmar_dlg.h"
 
-void CQuenmarDlg::RefreshNozzle(std::wstring& strSize, int& nSize, int nNozzType, LoadTexts& strAllow) {
+void CQuenmarDlg::RefreshNozzle(std::wstring& strSize, int& nSize, int nNozzType,
+                                LoadTexts& strAllow) {
     // A refused integer field stops the read; the refresh goes on with the members as they stand.
     UpdateData(true);
     // An emptied size keeps its last values: deleting the text to retype it must not wipe the row.
@@ -29,9 +30,13 @@ void CQuenmarDlg::RefreshNozzle(std::wstring& strSize, int& nSize, int nNozzType
     UpdateData(false);
 }
 
-void CQuenmarDlg::RefreshSuction() { RefreshNozzle(strSucSize, nSucSize, nSucNozzType, strAllowSuc); }
+void CQuenmarDlg::RefreshSuction() {
+    RefreshNozzle(strSucSize, nSucSize, nSucNozzType, strAllowSuc);
+}
 
-void CQuenmarDlg::RefreshDischarge() { RefreshNozzle(strDisSize, nDisSize, nDisNozzType, strAllowDis); }
+void CQuenmarDlg::RefreshDischarge() {
+    RefreshNozzle(strDisSize, nDisSize, nDisNozzType, strAllowDis);
+}
 
 void CQuenmarDlg::OnEnUpdateSucSize() { RefreshSuction(); }
 

@@ -10,7 +10,7 @@
 #include "nozzle_check_input.h"
 
 class CQuenmarDlg : public CDialog, public NozzleCheckInput {
-public:
+  public:
     // Opens the About box; the application shell provides it (the form knows no About box).
     using AboutBoxOpener = std::function<void()>;
 
@@ -32,13 +32,13 @@ public:
     void OnBnClickedInputDataClear();
     void OnBnClickedOk();
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnInitDialog() override;
     void OnPaint() override;
     const CommandTable& GetCommandTable() const override;
 
-private:
+  private:
     void RefreshNozzle(std::wstring& strSize, int& nSize, int nNozzType, LoadTexts& strAllow);
     void RefreshSuction();
     void RefreshDischarge();

@@ -9,7 +9,7 @@ class CDialog;
 class QWidget;
 
 class CDataExchange {
-public:
+  public:
     CDataExchange(CDialog* pDlgWnd, bool bSaveAndValidate)
         : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
 
@@ -20,7 +20,7 @@ public:
     // The refused control gets the focus with its whole text selected, and the exchange stops.
     void Fail(QWidget* pControl);
 
-private:
+  private:
     bool m_bFailed = false;
 };
 

@@ -30,13 +30,13 @@ std::vector<CDialog*>& aliveDialogs() {
 
 // Counts a running exchange for as long as it runs, also when a handler leaves early.
 class ExchangeScope {
-public:
+  public:
     explicit ExchangeScope(int& nDepth) : m_nDepth(nDepth) { ++m_nDepth; }
     ~ExchangeScope() { --m_nDepth; }
     ExchangeScope(const ExchangeScope&) = delete;
     ExchangeScope& operator=(const ExchangeScope&) = delete;
 
-private:
+  private:
     int& m_nDepth;
 };
 
@@ -44,8 +44,9 @@ private:
 
 QFont DialogFontOf(const DialogTemplate& tmpl) {
     const QString strFace = QString::fromUtf8(tmpl.fontFace);
-    QFont font = QFontDatabase::hasFamily(strFace) ? QFont(strFace)
-                                                   : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::hasFamily(strFace)
+                     ? QFont(strFace)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(tmpl.nPointSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
@@ -57,8 +58,9 @@ namespace {
 // Radio buttons as compact as dialog templates expect: their captions were measured for a
 // narrow indicator gap, and Fusion's wider one cuts the last letters of "lb, ft-lb".
 class CompactControlStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
         if (metric == PM_RadioButtonLabelSpacing) return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -67,7 +69,9 @@ public:
 }  // namespace
 
 CDialog::CDialog(const DialogTemplate& tmpl, QWidget* pParent)
-    : QDialog(pParent), m_template(tmpl), m_pControlStyle(std::make_unique<CompactControlStyle>()) {}
+    : QDialog(pParent),
+      m_template(tmpl),
+      m_pControlStyle(std::make_unique<CompactControlStyle>()) {}
 
 CDialog::~CDialog() {
     // The controls go before the members: the radio buttons use m_pControlStyle to the end.
@@ -95,7 +99,8 @@ void CDialog::Create() {
     if (m_template.styles & DialogSysMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         m_pSysMenu = std::make_unique<CMenu>();
-        if (m_template.styles & DialogMinimizeBox) m_pSysMenu->AppendMenu(MF_STRING, SC_MINIMIZE, QStringLiteral("Mi&nimize"));
+        if (m_template.styles & DialogMinimizeBox)
+            m_pSysMenu->AppendMenu(MF_STRING, SC_MINIMIZE, QStringLiteral("Mi&nimize"));
         m_pSysMenu->AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close"));
         auto* pMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
         connect(pMenuKey, &QShortcut::activated, this,
@@ -160,7 +165,8 @@ QWidget* CDialog::CreateControl(const ControlTemplate& ctrl, RadioButtons*& pRad
             pEdit->setFocusPolicy(Qt::ClickFocus);
             const bool bDigitsOnly = (ctrl.styles & StyleDigitsOnly) != 0;
             const bool bFitWidth = (ctrl.styles & StyleNoScroll) != 0;
-            if (bDigitsOnly || bFitWidth) pEdit->setValidator(new EditFilter(pEdit, bDigitsOnly, bFitWidth));
+            if (bDigitsOnly || bFitWidth)
+                pEdit->setValidator(new EditFilter(pEdit, bDigitsOnly, bFitWidth));
             if (ctrl.styles & StyleCentred) pEdit->setAlignment(Qt::AlignHCenter);
             pEdit->setReadOnly((ctrl.styles & StyleReadOnly) != 0);
             connect(pEdit, &QLineEdit::textChanged, this,
@@ -192,16 +198,18 @@ QWidget* CDialog::CreateControl(const ControlTemplate& ctrl, RadioButtons*& pRad
             const std::size_t nGroup = m_radioGroups.size() - 1;
             m_radioGroupOf[pRadio] = nGroup;
             connect(pRadio, &QRadioButton::clicked, this, [this, pRadio, nID, nGroup] {
-                for (QAbstractButton* pOther : m_radioGroups[nGroup]) pOther->setChecked(pOther == pRadio);
+                for (QAbstractButton* pOther : m_radioGroups[nGroup])
+                    pOther->setChecked(pOther == pRadio);
                 OnControlNotify(nID, Notification::Clicked);
             });
             return pRadio;
         }
         case ControlKind::Picture:
-            return new PictureControl(BitmapResourcePath(ctrl.nResourceID), PictureControl::Mode::Centred,
-                                      this);
+            return new PictureControl(BitmapResourcePath(ctrl.nResourceID),
+                                      PictureControl::Mode::Centred, this);
         case ControlKind::Icon:
-            return new PictureControl(IconResourcePath(ctrl.nResourceID), PictureControl::Mode::Icon, this);
+            return new PictureControl(IconResourcePath(ctrl.nResourceID),
+                                      PictureControl::Mode::Icon, this);
     }
     return new QWidget(this);
 }
@@ -273,7 +281,8 @@ void CDialog::ShowSystemMenu(const QPoint& globalPos) {
             continue;
         }
         const unsigned nID = item.nID;
-        connect(pMenu->addAction(item.text), &QAction::triggered, this, [this, nID] { OnSysCommand(nID, 0); });
+        connect(pMenu->addAction(item.text), &QAction::triggered, this,
+                [this, nID] { OnSysCommand(nID, 0); });
     }
     pMenu->popup(globalPos);
 }

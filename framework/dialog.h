@@ -24,7 +24,7 @@ class QStyle;
 QFont DialogFontOf(const DialogTemplate& tmpl);
 
 class CDialog : public QDialog {
-public:
+  public:
     explicit CDialog(const DialogTemplate& tmpl, QWidget* pParent = nullptr);
     ~CDialog() override;
 
@@ -61,7 +61,7 @@ public:
     // The dialog that message boxes belong to: the newest dialog still alive.
     static CDialog* FrontDialog();
 
-protected:
+  protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     // Writes the members into the controls. Returns true to give the first tab stop the focus.
     virtual bool OnInitDialog();
@@ -76,7 +76,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void reject() override;
 
-private:
+  private:
     void CreateControls();
     using RadioButtons = std::vector<QAbstractButton*>;
     QWidget* CreateControl(const ControlTemplate& ctrl, RadioButtons*& pRadioGroup);

@@ -26,7 +26,7 @@ QRect DialogUnits::MapRect(int x, int y, int cx, int cy) const {
 
 DialogUnits DialogUnitsOf(const QFont& font) {
     const QFontMetrics fm(font);
-    const int nWidth52 =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int nWidth52 = fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return DialogUnits{(nWidth52 + 26) / 52, fm.height()};
 }

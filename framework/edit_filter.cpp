@@ -19,7 +19,8 @@ QValidator::State EditFilter::validate(QString& input, int&) const {
             if (ch < u'0' || ch > u'9') return Invalid;
         }
     }
-    if (m_bFitWidth && m_pEdit->fontMetrics().horizontalAdvance(input) > VisibleTextWidth(*m_pEdit)) {
+    if (m_bFitWidth &&
+        m_pEdit->fontMetrics().horizontalAdvance(input) > VisibleTextWidth(*m_pEdit)) {
         return Invalid;
     }
     return Acceptable;
@@ -29,7 +30,8 @@ int EditFilter::VisibleTextWidth(const QLineEdit& edit) {
     QStyleOptionFrame opt;
     opt.initFrom(&edit);
     opt.rect = edit.rect();
-    opt.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &edit) : 0;
+    opt.lineWidth =
+        edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &edit) : 0;
     opt.midLineWidth = 0;
     opt.state |= QStyle::State_Sunken;
     QRect r = edit.style()->subElementRect(QStyle::SE_LineEditContents, &opt, &edit);

@@ -7,14 +7,14 @@
 class QLineEdit;
 
 class EditFilter : public QValidator {
-public:
+  public:
     EditFilter(QLineEdit* pEdit, bool bDigitsOnly, bool bFitWidth);
     State validate(QString& input, int& pos) const override;
 
     // Pixels of text the field shows without scrolling.
     static int VisibleTextWidth(const QLineEdit& edit);
 
-private:
+  private:
     QLineEdit* m_pEdit;
     bool m_bDigitsOnly;
     bool m_bFitWidth;

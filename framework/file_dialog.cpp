@@ -39,14 +39,16 @@ int CFileDialog::RunQtChooser() {
     for (const FileType& type : FileTypes()) {
         // Qt takes the patterns from the last parentheses; the details are hidden below, so the
         // user sees the description exactly as given.
-        nameFilters.append(type.strDescription + QStringLiteral(" (") + type.patterns.join(u' ') + u')');
+        nameFilters.append(type.strDescription + QStringLiteral(" (") + type.patterns.join(u' ') +
+                           u')');
     }
     QFileDialog chooser(m_pParentWnd, QString(), m_strInitialDir);
     chooser.setOption(QFileDialog::HideNameFilterDetails);
     chooser.setOption(QFileDialog::DontConfirmOverwrite);
     chooser.setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    chooser.setFileMode((m_nFlags & OFN_CREATEPROMPT) || !m_bOpenFileDialog ? QFileDialog::AnyFile
-                                                                             : QFileDialog::ExistingFile);
+    chooser.setFileMode((m_nFlags & OFN_CREATEPROMPT) || !m_bOpenFileDialog
+                            ? QFileDialog::AnyFile
+                            : QFileDialog::ExistingFile);
     chooser.setDefaultSuffix(m_strDefExt);
     chooser.setNameFilters(nameFilters);
     if (!m_strFileName.isEmpty()) chooser.selectFile(m_strFileName);
@@ -57,7 +59,8 @@ int CFileDialog::RunQtChooser() {
         if ((m_nFlags & OFN_CREATEPROMPT) && !QFileInfo::exists(strPath)) {
             const auto answer = QMessageBox::question(
                 &chooser, chooser.windowTitle(),
-                QStringLiteral("%1\nThis file does not exist.\nCreate the file?").arg(QFileInfo(strPath).fileName()));
+                QStringLiteral("%1\nThis file does not exist.\nCreate the file?")
+                    .arg(QFileInfo(strPath).fileName()));
             if (answer != QMessageBox::Yes) continue;
         }
         SetChosenPath(strPath);

@@ -10,9 +10,10 @@ inline constexpr unsigned OFN_CREATEPROMPT = 0x00002000;  // a new name is taken
 class QWidget;
 
 class CFileDialog {
-public:
-    CFileDialog(bool bOpenFileDialog, const QString& strDefExt = {}, const QString& strFileName = {},
-                unsigned nFlags = 0, const QString& strFilter = {}, QWidget* pParentWnd = nullptr);
+  public:
+    CFileDialog(bool bOpenFileDialog, const QString& strDefExt = {},
+                const QString& strFileName = {}, unsigned nFlags = 0, const QString& strFilter = {},
+                QWidget* pParentWnd = nullptr);
 
     int DoModal();  // IDOK or IDCANCEL
 
@@ -37,7 +38,7 @@ public:
     // What OK gives: the chooser itself and test seams call this.
     void SetChosenPath(const QString& strPath) { m_strPathName = strPath; }
 
-private:
+  private:
     int RunQtChooser();
 
     bool m_bOpenFileDialog;

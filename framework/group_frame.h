@@ -6,13 +6,13 @@
 #include <QWidget>
 
 class GroupFrame : public QWidget {
-public:
+  public:
     GroupFrame(const QString& strCaption, QWidget* pParent);
     QString Caption() const { return m_strCaption; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString m_strCaption;
 };

@@ -19,6 +19,6 @@ int AfxMessageBox(const QString& strText, unsigned nType) {
 }
 
 int AfxMessageBox(std::wstring_view strText, unsigned nType) {
-    return AfxMessageBox(QString::fromWCharArray(strText.data(), static_cast<qsizetype>(strText.size())),
-                         nType);
+    return AfxMessageBox(
+        QString::fromWCharArray(strText.data(), static_cast<qsizetype>(strText.size())), nType);
 }

@@ -10,7 +10,7 @@ class CFileDialog;
 class QWidget;
 
 class ModalSeam {
-public:
+  public:
     virtual ~ModalSeam() = default;
     // Returns the button that closed the box (IDOK).
     virtual int MessageBox(QWidget* pOwner, const QString& strCaption, const QString& strText,

@@ -8,17 +8,17 @@
 #include <QWidget>
 
 class PictureControl : public QWidget {
-public:
+  public:
     enum class Mode { Centred, Icon };
     PictureControl(const QString& strSvgPath, Mode mode, QWidget* pParent);
 
     bool HasImage() const { return m_renderer.isValid(); }
     QRectF ImageRect() const;  // where the image is drawn, in the control's coordinates
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QSvgRenderer m_renderer;
     Mode m_mode;
 };

@@ -10,7 +10,7 @@ inline constexpr unsigned MF_STRING = 0x0000;
 inline constexpr unsigned MF_SEPARATOR = 0x0800;
 
 class CMenu {
-public:
+  public:
     struct Item {
         bool bSeparator;
         unsigned nID;  // the command sent to OnSysCommand
@@ -20,6 +20,6 @@ public:
     void AppendMenu(unsigned nFlags, unsigned nIDNewItem = 0, const QString& strNewItem = {});
     const std::vector<Item>& Items() const { return m_items; }
 
-private:
+  private:
     std::vector<Item> m_items;
 };

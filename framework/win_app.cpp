@@ -23,7 +23,9 @@ int CWinApp::Run() {
     return ExitInstance();
 }
 
-void CWinApp::SetRegistryKey(const QString& strCompany) { QCoreApplication::setOrganizationName(strCompany); }
+void CWinApp::SetRegistryKey(const QString& strCompany) {
+    QCoreApplication::setOrganizationName(strCompany);
+}
 
 CWinApp* AfxGetApp() { return g_pApp; }
 

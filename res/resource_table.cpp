@@ -1,5 +1,4 @@
 #include "quenmar_resources.h"
-
 #include "quenmar_templates.h"
 #include "resource_ids.h"
 

@@ -42,7 +42,8 @@ const std::vector<int>& textFieldIds() {
 
 QStringList menuTexts(const QMenu* pMenu) {
     QStringList texts;
-    for (const QAction* pAction : pMenu->actions()) texts.append(pAction->isSeparator() ? QStringLiteral("-") : pAction->text());
+    for (const QAction* pAction : pMenu->actions())
+        texts.append(pAction->isSeparator() ? QStringLiteral("-") : pAction->text());
     return texts;
 }
 
@@ -60,7 +61,7 @@ class CheckFormTest : public QObject {
 
     FakeModalSeam* m_pSeam = nullptr;
 
-private slots:
+  private slots:
     void init() { m_pSeam = new FakeModalSeam; }
     void cleanup() {
         if (QWidget* pPopup = QApplication::activePopupWidget()) pPopup->close();
@@ -71,7 +72,8 @@ private slots:
         FormDriver form;
         QCOMPARE(form.dlg().windowTitle(), QStringLiteral("Ostrevin Quenmar"));
         for (int nID : integerFieldIds()) QCOMPARE(form.text(nID), QStringLiteral("0"));
-        for (int nID : textFieldIds()) QVERIFY2(form.text(nID).isEmpty(), qPrintable(QString::number(nID)));
+        for (int nID : textFieldIds())
+            QVERIFY2(form.text(nID).isEmpty(), qPrintable(QString::number(nID)));
         QVERIFY(form.button(IDC_UNIT_KG)->isChecked());
         QVERIFY(form.button(IDC_END_TOP)->isChecked());
         QCOMPARE(QApplication::focusWidget(), form.edit(IDC_XSUC));
@@ -84,14 +86,18 @@ private slots:
         FormDriver form;
         const QFontMetrics fm(form.dlg().font());
         // The units recomputed here from the font, apart from the layer's own arithmetic.
-        const int nBaseX = (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) + 26) / 52;
+        const int nBaseX = (fm.horizontalAdvance(QStringLiteral(
+                                "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) +
+                            26) /
+                           52;
         const int nBaseY = fm.height();
         const auto px = [](int v, int base, int div) { return (2 * v * base + div) / (2 * div); };
         QCOMPARE(form.dlg().size(), QSize(px(742, nBaseX, 4), px(300, nBaseY, 8)));
         int nChecked = 0;
         for (const ControlTemplate& ctrl : form.dlg().Template().controls) {
             if (ctrl.nID == kNoControlId) continue;
-            const QRect expected(px(ctrl.x, nBaseX, 4), px(ctrl.y, nBaseY, 8), px(ctrl.cx, nBaseX, 4), px(ctrl.cy, nBaseY, 8));
+            const QRect expected(px(ctrl.x, nBaseX, 4), px(ctrl.y, nBaseY, 8),
+                                 px(ctrl.cx, nBaseX, 4), px(ctrl.cy, nBaseY, 8));
             QCOMPARE(form.dlg().GetDlgItem(ctrl.nID)->geometry(), expected);
             ++nChecked;
         }
@@ -100,14 +106,15 @@ private slots:
 
     void tabVisitsTheFieldsAndButtonsButNoRadioButton() {
         FormDriver form;
-        std::vector<int> order = {IDC_XSUC, IDC_YSUC, IDC_ZSUC, IDC_XDIS, IDC_YDIS, IDC_ZDIS, IDC_SUC_SIZE};
+        std::vector<int> order = {IDC_XSUC, IDC_YSUC, IDC_ZSUC,    IDC_XDIS,
+                                  IDC_YDIS, IDC_ZDIS, IDC_SUC_SIZE};
         order.insert(order.end(), IDC_ALLOW_SUC.begin(), IDC_ALLOW_SUC.end());
         order.push_back(IDC_DIS_SIZE);
         order.insert(order.end(), IDC_ALLOW_DIS.begin(), IDC_ALLOW_DIS.end());
         order.insert(order.end(), IDC_APPLIED_SUC.begin(), IDC_APPLIED_SUC.end());
         order.insert(order.end(), IDC_APPLIED_DIS.begin(), IDC_APPLIED_DIS.end());
-        order.insert(order.end(), {IDC_RESULT, IDC_OUT_FILE, IDC_BROWSE, IDC_EXIT, IDC_NOZZLE_LOAD_CHECK,
-                                   IDC_INPUT_DATA_CLEAR, IDC_XSUC});
+        order.insert(order.end(), {IDC_RESULT, IDC_OUT_FILE, IDC_BROWSE, IDC_EXIT,
+                                   IDC_NOZZLE_LOAD_CHECK, IDC_INPUT_DATA_CLEAR, IDC_XSUC});
         // A radio button clicked once still lets Tab pass it by.
         form.click(IDC_UNIT_SI);
         form.edit(IDC_XSUC)->setFocus();
@@ -140,11 +147,16 @@ private slots:
         QTest::addColumn<int>("nID");
         QTest::addColumn<QString>("strTyped");
         QTest::addColumn<QString>("strShown");
-        QTest::newRow("suction size") << IDC_SUC_SIZE << "1x2" << "12";
-        QTest::newRow("discharge size") << IDC_DIS_SIZE << "-6" << "6";
-        QTest::newRow("allowable") << IDC_ALLOW_DIS[4] << "12a5" << "125";
-        QTest::newRow("position takes a sign") << IDC_XSUC << "-12" << "-12";
-        QTest::newRow("applied load takes letters") << IDC_APPLIED_SUC[0] << "-12k" << "-12k";
+        QTest::newRow("suction size") << IDC_SUC_SIZE << "1x2"
+                                      << "12";
+        QTest::newRow("discharge size") << IDC_DIS_SIZE << "-6"
+                                        << "6";
+        QTest::newRow("allowable") << IDC_ALLOW_DIS[4] << "12a5"
+                                   << "125";
+        QTest::newRow("position takes a sign") << IDC_XSUC << "-12"
+                                               << "-12";
+        QTest::newRow("applied load takes letters") << IDC_APPLIED_SUC[0] << "-12k"
+                                                    << "-12k";
     }
     void digitsOnlyFieldsRefuseLetters() {
         QFETCH(int, nID);
@@ -210,14 +222,15 @@ private slots:
     void systemMenuOpensFromTheBackgroundAndAltSpace() {
         int nAboutBoxes = 0;
         FormDriver form([&nAboutBoxes] { ++nAboutBoxes; });
-        const QStringList expected = {QStringLiteral("Mi&nimize"), QStringLiteral("&Close"), QStringLiteral("-"),
-                                      QStringLiteral("Quenmar 정보(&A)...")};
+        const QStringList expected = {QStringLiteral("Mi&nimize"), QStringLiteral("&Close"),
+                                      QStringLiteral("-"), QStringLiteral("Quenmar 정보(&A)...")};
 
         // A right click on the "Result:" label reaches the form's background.
         const QPoint onLabel = form.dlg().Units().MapRect(250, 214, 1, 1).topLeft();
         QWidget* pLabel = form.dlg().childAt(onLabel);
         QVERIFY(qobject_cast<QLabel*>(pLabel) != nullptr);
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, pLabel->mapFrom(&form.dlg(), onLabel),
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse,
+                                     pLabel->mapFrom(&form.dlg(), onLabel),
                                      form.dlg().mapToGlobal(onLabel));
         QApplication::sendEvent(pLabel, &rightClick);
         auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -281,7 +294,8 @@ private slots:
         int nEnded = -1;
         m_pSeam->onDialog = [&](CDialog& about) -> int {
             about.show();
-            for (const QLabel* pLabel : about.findChildren<QLabel*>()) labels.append(pLabel->text());
+            for (const QLabel* pLabel : about.findChildren<QLabel*>())
+                labels.append(pLabel->text());
             strTitle = about.windowTitle();
             strOk = qobject_cast<QPushButton*>(about.GetDlgItem(IDOK))->text();
             // Enter presses the default button "확인" from anywhere in the box.
@@ -316,16 +330,21 @@ private slots:
     void appDirIsThePathUpToItsLastSeparator_data() {
         QTest::addColumn<QString>("strModulePath");
         QTest::addColumn<QString>("strAppDir");
-        QTest::newRow("installed") << "/usr/bin/quenmar" << "/usr/bin/";
+        QTest::newRow("installed") << "/usr/bin/quenmar"
+                                   << "/usr/bin/";
         const QString strLong = QStringLiteral("/home/engineer/") + QString(120, u'd') + u'/';
-        QTest::newRow("longer than 98 characters") << strLong + QStringLiteral("quenmar") << strLong;
-        QTest::newRow("dotted folder") << "/opt/q.v2/quenmar" << "/opt/q.v2/";
-        QTest::newRow("no separator") << "quenmar" << "";
+        QTest::newRow("longer than 98 characters")
+            << strLong + QStringLiteral("quenmar") << strLong;
+        QTest::newRow("dotted folder") << "/opt/q.v2/quenmar"
+                                       << "/opt/q.v2/";
+        QTest::newRow("no separator") << "quenmar"
+                                      << "";
     }
     void appDirIsThePathUpToItsLastSeparator() {
         QFETCH(QString, strModulePath);
         QFETCH(QString, strAppDir);
-        QCOMPARE(QString::fromStdWString(AppDirOfModulePath(strModulePath.toStdWString())), strAppDir);
+        QCOMPARE(QString::fromStdWString(AppDirOfModulePath(strModulePath.toStdWString())),
+                 strAppDir);
     }
 };
 

@@ -31,13 +31,20 @@ constexpr int IDC_BUTTON = 209;
 
 const DialogTemplate& testTemplate() {
     static const DialogTemplate tmpl{
-        900, "Exchange", 200, 100, "NanumGothicCoding", 9, DialogSysMenu,
+        900,
+        "Exchange",
+        200,
+        100,
+        "NanumGothicCoding",
+        9,
+        DialogSysMenu,
         {
             {ControlKind::Edit, IDC_FIRST, "", 5, 5, 40, 12, StyleTabStop},
             {ControlKind::Edit, IDC_SECOND, "", 50, 5, 40, 12, StyleTabStop},
             {ControlKind::Edit, IDC_TEXT, "", 95, 5, 60, 12, StyleTabStop},
             {ControlKind::Edit, IDC_DIGITS, "", 5, 20, 40, 12, StyleDigitsOnly | StyleTabStop},
-            {ControlKind::Edit, IDC_NARROW, "", 50, 20, 20, 12, StyleDigitsOnly | StyleNoScroll | StyleTabStop},
+            {ControlKind::Edit, IDC_NARROW, "", 50, 20, 20, 12,
+             StyleDigitsOnly | StyleNoScroll | StyleTabStop},
             {ControlKind::RadioButton, IDC_RADIO_A, "A", 5, 40, 30, 8, StyleGroup},
             {ControlKind::RadioButton, IDC_RADIO_B, "B", 40, 40, 30, 8},
             {ControlKind::RadioButton, IDC_RADIO_C, "C", 75, 40, 30, 8},
@@ -48,7 +55,7 @@ const DialogTemplate& testTemplate() {
 }
 
 class ExchangeDialog : public CDialog {
-public:
+  public:
     ExchangeDialog() : CDialog(testTemplate()) {}
 
     int nFirst = 1;
@@ -61,7 +68,7 @@ public:
     int nButtonClicks = 0;
     int nOkCommands = 0;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Text(pDX, IDC_FIRST, nFirst);
         DDX_Text(pDX, IDC_SECOND, nSecond);
@@ -78,7 +85,7 @@ protected:
         return table;
     }
 
-private:
+  private:
     void OnTextUpdate() { ++nTextUpdates; }
     void OnRadio() { ++nRadioClicks; }
     void OnButton() { ++nButtonClicks; }
@@ -95,7 +102,7 @@ class DialogLayerTest : public QObject {
 
     QLineEdit* edit(int nID) const { return qobject_cast<QLineEdit*>(m_pDlg->GetDlgItem(nID)); }
 
-private slots:
+  private slots:
     void init() {
         m_pSeam = new FakeModalSeam;
         m_pDlg = new ExchangeDialog;
@@ -125,7 +132,9 @@ private slots:
         QFETCH(QRect, dialogRect);
         QFETCH(QRect, pixels);
         const DialogUnits units{nBaseX, nBaseY};
-        QCOMPARE(units.MapRect(dialogRect.x(), dialogRect.y(), dialogRect.width(), dialogRect.height()), pixels);
+        QCOMPARE(
+            units.MapRect(dialogRect.x(), dialogRect.y(), dialogRect.width(), dialogRect.height()),
+            pixels);
     }
 
     void dialogUnitsComeFromTheFont() {
@@ -133,8 +142,9 @@ private slots:
         QCOMPARE(font.family(), QStringLiteral("NanumGothicCoding"));
         QCOMPARE(font.pointSize(), 9);
         const QFontMetrics fm(font);
-        const double dAverage =
-            fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+        const double dAverage = fm.horizontalAdvance(QStringLiteral(
+                                    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                52.0;
         QCOMPARE(m_pDlg->Units().nBaseX, qRound(dAverage));
         QCOMPARE(m_pDlg->Units().nBaseY, fm.height());
         QCOMPARE(m_pDlg->size(), QSize(m_pDlg->Units().MapX(200), m_pDlg->Units().MapY(100)));
@@ -287,7 +297,8 @@ private slots:
         QVERIFY(nTaken < strMany.size());
         const QFontMetrics fm = pNarrow->fontMetrics();
         QVERIFY(fm.horizontalAdvance(pNarrow->text()) <= EditFilter::VisibleTextWidth(*pNarrow));
-        QVERIFY(fm.horizontalAdvance(pNarrow->text() + u'8') > EditFilter::VisibleTextWidth(*pNarrow));
+        QVERIFY(fm.horizontalAdvance(pNarrow->text() + u'8') >
+                EditFilter::VisibleTextWidth(*pNarrow));
 
         QLineEdit* pScrolling = edit(IDC_DIGITS);
         QTest::keyClicks(pScrolling, strMany);
@@ -317,7 +328,8 @@ private slots:
     }
 
     void tabVisitsTheTabStopsInTemplateOrder() {
-        const int order[] = {IDC_FIRST, IDC_SECOND, IDC_TEXT, IDC_DIGITS, IDC_NARROW, IDC_BUTTON, IDC_FIRST};
+        const int order[] = {IDC_FIRST,  IDC_SECOND, IDC_TEXT, IDC_DIGITS,
+                             IDC_NARROW, IDC_BUTTON, IDC_FIRST};
         QCOMPARE(QApplication::focusWidget(), m_pDlg->GetDlgItem(IDC_FIRST));
         for (std::size_t i = 1; i < std::size(order); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -326,7 +338,8 @@ private slots:
     }
 
     void fileTypesFromTheFilterText() {
-        const CFileDialog withSecondType(true, {}, {}, 0, QStringLiteral("Quenmar File (*.txt)|*Nozz.txt|*.txt|*.txt||"));
+        const CFileDialog withSecondType(
+            true, {}, {}, 0, QStringLiteral("Quenmar File (*.txt)|*Nozz.txt|*.txt|*.txt||"));
         const auto types = withSecondType.FileTypes();
         QCOMPARE(types.size(), 2);
         QCOMPARE(types[0].strDescription, QStringLiteral("Quenmar File (*.txt)"));
@@ -337,7 +350,8 @@ private slots:
         const CFileDialog dangling(true, {}, {}, 0, QStringLiteral("A|*.a;*.b|B|"));
         const auto danglingTypes = dangling.FileTypes();
         QCOMPARE(danglingTypes.size(), 2);
-        QCOMPARE(danglingTypes[0].patterns, (QStringList{QStringLiteral("*.a"), QStringLiteral("*.b")}));
+        QCOMPARE(danglingTypes[0].patterns,
+                 (QStringList{QStringLiteral("*.a"), QStringLiteral("*.b")}));
         QVERIFY(danglingTypes[1].patterns.isEmpty());
     }
 };

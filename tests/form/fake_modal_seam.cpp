@@ -12,7 +12,8 @@ int FakeModalSeam::MessageBox(QWidget* pOwner, const QString& strCaption, const 
 }
 
 int FakeModalSeam::RunFileDialog(CFileDialog& dlg) {
-    FileRequest request{dlg.IsOpenDialog(), dlg.Flags(), dlg.DefaultExtension(), dlg.m_strInitialDir, {}, {}};
+    FileRequest request{dlg.IsOpenDialog(),  dlg.Flags(), dlg.DefaultExtension(),
+                        dlg.m_strInitialDir, {},          {}};
     for (const CFileDialog::FileType& type : dlg.FileTypes()) {
         request.typeDescriptions.append(type.strDescription);
         request.typePatterns.push_back(type.patterns);

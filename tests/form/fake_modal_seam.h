@@ -10,7 +10,7 @@
 #include "modal_seam.h"
 
 class FakeModalSeam : public ModalSeam {
-public:
+  public:
     struct Message {
         QWidget* pOwner;
         QString strCaption;
@@ -44,6 +44,6 @@ public:
     std::vector<FileRequest> fileRequests;
     QString strChosenFile;  // empty: the chooser is cancelled
 
-    std::vector<int> dialogTemplates;  // template ID of every dialog run modally
+    std::vector<int> dialogTemplates;       // template ID of every dialog run modally
     std::function<int(CDialog&)> onDialog;  // default: the dialog ends with IDCANCEL
 };

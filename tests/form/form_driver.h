@@ -10,7 +10,7 @@
 #include "resource_ids.h"
 
 class FormDriver {
-public:
+  public:
     explicit FormDriver(CQuenmarDlg::AboutBoxOpener openAboutBox = {})
         : m_pDlg(std::make_unique<CQuenmarDlg>(std::move(openAboutBox))) {
         m_pDlg->Create();
@@ -22,7 +22,9 @@ public:
     CQuenmarDlg& dlg() { return *m_pDlg; }
 
     QLineEdit* edit(int nID) const { return qobject_cast<QLineEdit*>(m_pDlg->GetDlgItem(nID)); }
-    QAbstractButton* button(int nID) const { return qobject_cast<QAbstractButton*>(m_pDlg->GetDlgItem(nID)); }
+    QAbstractButton* button(int nID) const {
+        return qobject_cast<QAbstractButton*>(m_pDlg->GetDlgItem(nID));
+    }
     QString text(int nID) const { return edit(nID)->text(); }
 
     // Replaces the field's text by keystrokes: select all, delete, type.
@@ -42,7 +44,7 @@ public:
     }
     void click(int nID) { QTest::mouseClick(button(nID), Qt::LeftButton); }
 
-private:
+  private:
     std::unique_ptr<CQuenmarDlg> m_pDlg;
 };
 
@@ -56,8 +58,11 @@ inline void FillEndTopNewtonSample(FormDriver& form, bool bOneFail) {
     form.type(IDC_XSUC, QStringLiteral("-450"));
     form.type(IDC_YDIS, QStringLiteral("300"));
     form.type(IDC_ZDIS, QStringLiteral("420"));
-    const char* applied[] = {"1200", "-800", "950", "1500", "-600", "900",
-                             "-700", "500", bOneFail ? "3600" : "1600", "800", "400", "-650"};
-    for (std::size_t i = 0; i < 6; ++i) form.type(IDC_APPLIED_SUC[i], QString::fromLatin1(applied[i]));
-    for (std::size_t i = 0; i < 6; ++i) form.type(IDC_APPLIED_DIS[i], QString::fromLatin1(applied[6 + i]));
+    const char* applied[] = {
+        "1200", "-800", "950", "1500", "-600", "900", "-700", "500", bOneFail ? "3600" : "1600",
+        "800",  "400",  "-650"};
+    for (std::size_t i = 0; i < 6; ++i)
+        form.type(IDC_APPLIED_SUC[i], QString::fromLatin1(applied[i]));
+    for (std::size_t i = 0; i < 6; ++i)
+        form.type(IDC_APPLIED_DIS[i], QString::fromLatin1(applied[6 + i]));
 }

@@ -39,7 +39,9 @@ QByteArray fileBytes(const QString& strPath) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString outputFolder() { return QString::fromStdWString(GetAppDir()) + QStringLiteral("QuenmarOutp"); }
+QString outputFolder() {
+    return QString::fromStdWString(GetAppDir()) + QStringLiteral("QuenmarOutp");
+}
 
 }  // namespace
 
@@ -52,11 +54,13 @@ class FormWorkTest : public QObject {
 
     void removeOutputFolder() {
         QFileInfo info(outputFolder());
-        if (info.isDir()) QDir(outputFolder()).removeRecursively();
-        else if (info.exists()) QFile::remove(outputFolder());
+        if (info.isDir())
+            QDir(outputFolder()).removeRecursively();
+        else if (info.exists())
+            QFile::remove(outputFolder());
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         m_strStartDir = QDir::currentPath();
         QVERIFY(m_outDir.isValid());
@@ -80,10 +84,12 @@ private slots:
         QTest::addColumn<int>("nSucSize");
         QTest::addColumn<QStringList>("rowShown");
         const QStringList twoInch = numbers({91, 73, 59, 47, 24, 36});
-        QTest::newRow("1 then 2") << "12" << twoInch << "12" << 12 << numbers({816, 680, 544, 622, 304, 470});
+        QTest::newRow("1 then 2") << "12" << twoInch << "12" << 12
+                                  << numbers({816, 680, 544, 622, 304, 470});
         QTest::newRow("1 then 5: no column") << "15" << twoInch << "" << 0 << kEmptyRow;
         QTest::newRow("0 shows 2 inch, accepts none") << "0" << twoInch << "0" << 0 << twoInch;
-        QTest::newRow("20 shows 16 inch") << "20" << kEmptyRow << "20" << 20 << numbers({1043, 862, 680, 747, 373, 553});
+        QTest::newRow("20 shows 16 inch")
+            << "20" << kEmptyRow << "20" << 20 << numbers({1043, 862, 680, 747, 373, 553});
     }
     void suctionSizeTypedKeyByKey() {
         QFETCH(QString, strKeys);
@@ -95,8 +101,10 @@ private slots:
         QLineEdit* pSize = form.edit(IDC_SUC_SIZE);
         pSize->setFocus();
         QTest::keyClick(pSize, strKeys[0].toLatin1());
-        if (strKeys.size() > 1 && strKeys != u"20") QCOMPARE(row(form, IDC_ALLOW_SUC), afterFirstKey);
-        for (qsizetype i = 1; i < strKeys.size(); ++i) QTest::keyClick(pSize, strKeys[i].toLatin1());
+        if (strKeys.size() > 1 && strKeys != u"20")
+            QCOMPARE(row(form, IDC_ALLOW_SUC), afterFirstKey);
+        for (qsizetype i = 1; i < strKeys.size(); ++i)
+            QTest::keyClick(pSize, strKeys[i].toLatin1());
 
         QCOMPARE(form.text(IDC_SUC_SIZE), strSizeShown);
         QCOMPARE(form.dlg().nSucSize, nSucSize);
@@ -279,7 +287,9 @@ private slots:
         m_pSeam->strChosenFile = strPath;
         form.click(IDC_BROWSE);
         QString strResultWhileMessageOpen;
-        m_pSeam->onMessage = [&](const FakeModalSeam::Message&) { strResultWhileMessageOpen = form.text(IDC_RESULT); };
+        m_pSeam->onMessage = [&](const FakeModalSeam::Message&) {
+            strResultWhileMessageOpen = form.text(IDC_RESULT);
+        };
 
         form.click(IDC_NOZZLE_LOAD_CHECK);
 
