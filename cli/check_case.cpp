@@ -1,11 +1,20 @@
 #include "check_case.h"
 
+#include <charconv>
 #include <string_view>
 
 #include "allowable_loads.h"
 #include "leading_int.h"
 
 namespace {
+
+// "%d" as the refresh writes it. std::to_wstring goes through the C library's wide printf, which
+// costs more than the whole evaluation of a case.
+std::wstring DecimalText(int nVal) {
+    char szBuff[16];
+    const auto [end, ec] = std::to_chars(szBuff, szBuff + sizeof szBuff, nVal);
+    return std::wstring(szBuff, end);
+}
 
 // The allowable refresh of one nozzle after its size text changed. An empty text changes nothing;
 // a size without a Table 4 column empties the size and the six allowables, as the form does.
@@ -18,8 +27,8 @@ void RefreshAllowables(const std::wstring& strSizeText, int nNozzType, int nUnit
     int nM[3];
     if (GetNozzAllowLoads(nNozzType, nSize, nUnit, nF, nM)) {
         for (int i = 0; i < 3; ++i) {
-            strAllow[i] = std::to_wstring(nF[i]);
-            strAllow[i + 3] = std::to_wstring(nM[i]);
+            strAllow[i] = DecimalText(nF[i]);
+            strAllow[i + 3] = DecimalText(nM[i]);
         }
     } else {
         nSize = 0;

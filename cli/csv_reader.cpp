@@ -1,26 +1,26 @@
 #include "csv_reader.h"
 
-namespace {
-constexpr int kEof = std::char_traits<char>::eof();
-}
+#include <string_view>
 
 CsvReader::CsvReader(std::istream& in, std::size_t nMaxRecordBytes)
-    : m_buf(in.rdbuf()), m_nMaxRecordBytes(nMaxRecordBytes) {}
+    : m_buf(in.rdbuf()), m_nMaxRecordBytes(nMaxRecordBytes), m_block(1 << 16) {}
 
-int CsvReader::Get() { return m_buf ? m_buf->sbumpc() : kEof; }
-int CsvReader::Peek() { return m_buf ? m_buf->sgetc() : kEof; }
+bool CsvReader::Refill() {
+    if (m_buf == nullptr) return false;
+    const std::streamsize nRead =
+        m_buf->sgetn(m_block.data(), static_cast<std::streamsize>(m_block.size()));
+    if (nRead <= 0) return false;
+    m_pos = m_block.data();
+    m_end = m_pos + nRead;
+    return true;
+}
 
 bool CsvReader::Next(CsvRecord& record) {
     if (!m_bStarted) {
         m_bStarted = true;
         // Spreadsheets save "CSV UTF-8" with a byte order mark.
-        static constexpr unsigned char kBom[] = {0xEF, 0xBB, 0xBF};
-        if (Peek() == kBom[0]) {
-            Get();
-            if (Peek() == kBom[1]) {
-                Get();
-                if (Peek() == kBom[2]) Get();
-            }
+        if (Peek() != kEof && m_end - m_pos >= 3 && std::string_view(m_pos, 3) == "\xEF\xBB\xBF") {
+            m_pos += 3;
         }
     }
     if (Peek() == kEof) return false;
@@ -47,6 +47,17 @@ bool CsvReader::Next(CsvRecord& record) {
             return;
         }
         field->push_back(ch);
+    };
+    auto appendRange = [&](std::string* field, const char* first, const char* last) {
+        const auto nLength = static_cast<std::size_t>(last - first);
+        nFieldChars += nLength;
+        if (bTooLong) return;
+        nBytes += nLength;
+        if (nBytes > m_nMaxRecordBytes) {
+            bTooLong = true;
+            return;
+        }
+        field->append(first, nLength);
     };
     auto setError = [&](std::string strError) {
         if (record.strError.empty()) record.strError = std::move(strError);
@@ -89,6 +100,11 @@ bool CsvReader::Next(CsvRecord& record) {
             continue;
         }
         append(field, static_cast<char>(ch));
+        // The rest of a plain field in one go: up to the next comma, line end or block end.
+        const char* run = m_pos;
+        while (run != m_end && *run != ',' && *run != '\n' && *run != '\r') ++run;
+        appendRange(field, m_pos, run);
+        m_pos = run;
     }
     record.fields.resize(bTooLong ? 0 : nFields);
     if (bTooLong) {

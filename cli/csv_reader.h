@@ -25,13 +25,20 @@ public:
     bool Next(CsvRecord& record);
 
 private:
-    int Get();
-    int Peek();
+    static constexpr int kEof = -1;
+    // Bytes come from a block of our own: going through the stream buffer byte by byte cost more
+    // than everything else a summary-only batch does with a row.
+    int Get() { return m_pos != m_end || Refill() ? static_cast<unsigned char>(*m_pos++) : kEof; }
+    int Peek() { return m_pos != m_end || Refill() ? static_cast<unsigned char>(*m_pos) : kEof; }
+    bool Refill();
 
     std::streambuf* m_buf;
     std::size_t m_nMaxRecordBytes;
     std::size_t m_nLine = 1;
     bool m_bStarted = false;
+    std::vector<char> m_block;
+    const char* m_pos = nullptr;
+    const char* m_end = nullptr;
 };
 
 // True for a record that stands for an empty line (one empty field), which a batch skips.

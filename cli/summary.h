@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "evaluation.h"
 
@@ -39,11 +40,18 @@ public:
     bool Flush();  // false when anything could not be written
 
 private:
-    void Cell(std::string_view text);  // a text cell, made safe for spreadsheets
+    // A text cell, made safe for spreadsheets; bRepeats for texts that recur row after row.
+    void Cell(std::string_view text, bool bRepeats = false);
     void Number(double dVal);
     std::FILE* m_out;
     std::string m_row;
+    // The few texts that repeat on every row (closing and refusal messages) made into cells once.
+    std::array<std::pair<std::string, std::string>, 8> m_cellCache;
+    std::size_t m_nCached = 0;
 };
+
+// A utilisation with four decimals, as to_chars writes it ("nan" for NaN, "inf" for infinity).
+void AppendUtilisation(std::string& strOut, double dVal);
 
 // A CSV cell for a text: quoted when it holds a comma, quote or line break; a text that starts
 // with '=', '+', '-', '@', a tab or a carriage return gets a leading apostrophe, so that no
