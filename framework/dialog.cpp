@@ -40,21 +40,6 @@ class ExchangeScope {
     int& m_nDepth;
 };
 
-}  // namespace
-
-QFont DialogFontOf(const DialogTemplate& tmpl) {
-    const QString strFace = QString::fromUtf8(tmpl.fontFace);
-    QFont font = QFontDatabase::hasFamily(strFace)
-                     ? QFont(strFace)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(tmpl.nPointSize);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    return font;
-}
-
-namespace {
-
 // Radio buttons as compact as dialog templates expect: their captions were measured for a
 // narrow indicator gap, and Fusion's wider one cuts the last letters of "lb, ft-lb".
 class CompactControlStyle : public QProxyStyle {
@@ -67,6 +52,17 @@ class CompactControlStyle : public QProxyStyle {
 };
 
 }  // namespace
+
+QFont DialogFontOf(const DialogTemplate& tmpl) {
+    const QString strFace = QString::fromUtf8(tmpl.fontFace);
+    QFont font = QFontDatabase::hasFamily(strFace)
+                     ? QFont(strFace)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(tmpl.nPointSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
 
 CDialog::CDialog(const DialogTemplate& tmpl, QWidget* pParent)
     : QDialog(pParent),
