@@ -15,6 +15,7 @@
 #include "fake_modal_seam.h"
 #include "form_driver.h"
 #include "minimized_icon.h"
+#include "picture_control.h"
 #include "quenmar_app.h"
 #include "resource_ids.h"
 
@@ -278,6 +279,20 @@ class CheckFormTest : public QObject {
         QFETCH(int, x);
         const QPoint pt = MinimizedIconPosition(QSize(nClientWidth, nClientWidth), QSize(32, 32));
         QCOMPARE(pt, QPoint(x, x));
+    }
+
+    void figureIsShownAtItsOwnSizeCentred() {
+        FormDriver form;
+        const PictureControl* pFigure = nullptr;
+        for (QWidget* pChild : form.dlg().findChildren<QWidget*>()) {
+            if (auto* pPicture = dynamic_cast<PictureControl*>(pChild)) pFigure = pPicture;
+        }
+        QVERIFY(pFigure != nullptr);
+        QVERIFY(pFigure->HasImage());
+        QCOMPARE(pFigure->geometry(), form.dlg().Units().MapRect(228, 46, 502, 155));
+        const QRectF image = pFigure->ImageRect();
+        QCOMPARE(image.size(), QSizeF(756, 232));
+        QCOMPARE(image.center(), QRectF(pFigure->rect()).center());
     }
 
     void formCarriesTheApplicationIcon() {

@@ -240,6 +240,17 @@ class FormWorkTest : public QObject {
         QVERIFY(m_pSeam->messages.empty());
     }
 
+    void browseWithARefusedFieldStillChoosesAndShowsTheStoredValue() {
+        FormDriver form;
+        form.type(IDC_ZSUC, QString());
+        m_pSeam->strChosenFile = outputFolder() + QStringLiteral("/PumpBNozz.txt");
+        form.click(IDC_BROWSE);
+        QCOMPARE(m_pSeam->MessageTexts(), QStringList{QStringLiteral("Enter an integer.")});
+        QCOMPARE(m_pSeam->fileRequests.size(), std::size_t{1});
+        QCOMPARE(form.text(IDC_ZSUC), QStringLiteral("0"));
+        QCOMPARE(form.text(IDC_OUT_FILE), m_pSeam->strChosenFile);
+    }
+
     void browseStartsAtHomeWhenTheFolderCannotBeMade() {
         QFile blocker(outputFolder());  // a file where the folder should be
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -264,8 +275,16 @@ class FormWorkTest : public QObject {
         const QString strWritten = outputFolder() + QStringLiteral("/pump1.txt");
         QCOMPARE(form.text(IDC_OUT_FILE), strWritten);
         QCOMPARE(form.text(IDC_RESULT), QStringLiteral("Passed, see File pump1.txt"));
-        QVERIFY(QFileInfo::exists(strWritten));
+        const QByteArray first = fileBytes(strWritten);
+        QVERIFY(!first.isEmpty());
         QVERIFY(!QFileInfo::exists(outputFolder() + QStringLiteral("/pump1")));
+
+        // Again without changes: the same file, the same line, no second ".txt".
+        form.click(IDC_NOZZLE_LOAD_CHECK);
+        QCOMPARE(form.text(IDC_OUT_FILE), strWritten);
+        QCOMPARE(form.text(IDC_RESULT), QStringLiteral("Passed, see File pump1.txt"));
+        QCOMPARE(fileBytes(strWritten), first);
+        QCOMPARE(m_pSeam->messages.size(), std::size_t{2});
     }
 
     void checkFromTheWindow_data() {
