@@ -193,6 +193,7 @@ QWidget* CDialog::CreateControl(const ControlTemplate& ctrl, RadioButtons*& pRad
             pRadioGroup->push_back(pRadio);
             const std::size_t nGroup = m_radioGroups.size() - 1;
             m_radioGroupOf[pRadio] = nGroup;
+            pRadio->installEventFilter(this);  // arrow keys: see eventFilter
             connect(pRadio, &QRadioButton::clicked, this, [this, pRadio, nID, nGroup] {
                 for (QAbstractButton* pOther : m_radioGroups[nGroup])
                     pOther->setChecked(pOther == pRadio);
@@ -345,6 +346,28 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
         default:
             QDialog::keyPressEvent(event);
     }
+}
+
+bool CDialog::eventFilter(QObject* pWatched, QEvent* event) {
+    // Arrow keys on a radio button check the next or previous button of its group, round the
+    // end; without this Qt would move along the Tab chain, which the radio buttons are not on.
+    auto* pRadio = qobject_cast<QAbstractButton*>(pWatched);
+    const auto it = m_radioGroupOf.find(pRadio);
+    if (event->type() != QEvent::KeyPress || it == m_radioGroupOf.end()) {
+        return QDialog::eventFilter(pWatched, event);
+    }
+    const int nKey = static_cast<QKeyEvent*>(event)->key();
+    int nStep = 0;
+    if (nKey == Qt::Key_Down || nKey == Qt::Key_Right) nStep = 1;
+    if (nKey == Qt::Key_Up || nKey == Qt::Key_Left) nStep = -1;
+    if (nStep == 0) return QDialog::eventFilter(pWatched, event);
+    const RadioButtons& group = m_radioGroups[it->second];
+    const auto nCount = static_cast<std::ptrdiff_t>(group.size());
+    const std::ptrdiff_t nHere = std::find(group.begin(), group.end(), pRadio) - group.begin();
+    QAbstractButton* pNext = group[static_cast<std::size_t>((nHere + nStep + nCount) % nCount)];
+    pNext->setFocus(Qt::OtherFocusReason);
+    pNext->click();
+    return true;
 }
 
 void CDialog::closeEvent(QCloseEvent* event) {

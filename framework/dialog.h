@@ -71,6 +71,7 @@ class CDialog : public QDialog {
     virtual const CommandTable& GetCommandTable() const;
 
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* pWatched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -275,6 +275,27 @@ class DialogLayerTest : public QObject {
         QCOMPARE(pB->focusPolicy(), Qt::ClickFocus);
     }
 
+    void arrowKeysMoveWithinTheRadioGroup_data() {
+        QTest::addColumn<int>("nKey");
+        QTest::addColumn<int>("nChecked");
+        QTest::newRow("Down") << int(Qt::Key_Down) << IDC_RADIO_B;
+        QTest::newRow("Right") << int(Qt::Key_Right) << IDC_RADIO_B;
+        QTest::newRow("Up wraps to the last") << int(Qt::Key_Up) << IDC_RADIO_C;
+        QTest::newRow("Left wraps to the last") << int(Qt::Key_Left) << IDC_RADIO_C;
+    }
+    void arrowKeysMoveWithinTheRadioGroup() {
+        QFETCH(int, nKey);
+        QFETCH(int, nChecked);
+        QWidget* pFirst = m_pDlg->GetDlgItem(IDC_RADIO_A);
+        pFirst->setFocus();
+        QTest::keyClick(pFirst, Qt::Key(nKey));
+        auto* pChecked = qobject_cast<QRadioButton*>(m_pDlg->GetDlgItem(nChecked));
+        QVERIFY(pChecked->isChecked());
+        QVERIFY(!qobject_cast<QRadioButton*>(pFirst)->isChecked());
+        QCOMPARE(QApplication::focusWidget(), pChecked);
+        QCOMPARE(m_pDlg->nRadioClicks, nChecked == IDC_RADIO_B ? 1 : 0);
+    }
+
     void digitsOnlyRefusesLettersTypedOrPasted() {
         QLineEdit* pDigits = edit(IDC_DIGITS);
         QTest::keyClicks(pDigits, QStringLiteral("1a-2 "));
