@@ -2,7 +2,7 @@
 // Used by scripts/screenshot.sh under Xvfb; message boxes and the chooser are answered by the
 // modal seam, so nothing waits for a user.
 //
-//   form_screenshot [--sample] picture.png
+//   form_screenshot [--sample | --about] picture.png
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +10,8 @@
 #include <QTest>
 #include <cstdio>
 
+#include "about_dlg.h"
+#include "command_ids.h"
 #include "fake_modal_seam.h"
 #include "form_driver.h"
 
@@ -18,14 +20,26 @@ int main(int argc, char* argv[]) {
     QStringList args = QApplication::arguments();
     args.removeFirst();
     const bool bSample = args.removeAll(QStringLiteral("--sample")) > 0;
+    const bool bAbout = args.removeAll(QStringLiteral("--about")) > 0;
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: form_screenshot [--sample] picture.png\n");
+        std::fprintf(stderr, "usage: form_screenshot [--sample | --about] picture.png\n");
         return 2;
     }
 
     FakeModalSeam seam;
     QTemporaryDir outDir;
-    FormDriver form;
+    FormDriver form(&RunAboutBox);
+    if (bAbout) {
+        bool bSaved = false;
+        seam.onDialog = [&](CDialog& about) {
+            about.show();
+            QTest::qWait(300);
+            bSaved = about.grab().save(args.front());
+            return IDOK;
+        };
+        form.dlg().OnSysCommand(IDM_ABOUTBOX, 0);
+        return bSaved ? 0 : 1;
+    }
     if (bSample) {
         FillEndTopNewtonSample(form, true);
         QDir(outDir.path()).mkdir(QStringLiteral("QuenmarOutp"));
