@@ -110,9 +110,9 @@ int main(int argc, char** argv) {
         if (strArg == "--memory-cases") nMemoryCases = std::stoul(argv[i + 1]);
         if (strArg == "--keep") keep = argv[i + 1];
     }
-    const fs::path dir = keep.empty() ? fs::temp_directory_path() / ("quenmar-bench-" +
-                                                                     std::to_string(getpid()))
-                                      : keep;
+    const fs::path dir =
+        keep.empty() ? fs::temp_directory_path() / ("quenmar-bench-" + std::to_string(getpid()))
+                     : keep;
     fs::create_directories(dir);
     const fs::path cases = dir / "cases.csv";
     WriteCases(cases, nCases);
@@ -121,9 +121,9 @@ int main(int argc, char** argv) {
     const Measured summaryOnly =
         RunTool({"--batch", cases.string(), "--summary", (dir / "summary.csv").string()});
     Report("summary only", nCases, summaryOnly, kTargetSummaryCasesPerSecond);
-    const Measured withReports = RunTool({"--batch", cases.string(), "--out-dir",
-                                          (dir / "reports").string(), "--summary",
-                                          (dir / "summary-reports.csv").string()});
+    const Measured withReports =
+        RunTool({"--batch", cases.string(), "--out-dir", (dir / "reports").string(), "--summary",
+                 (dir / "summary-reports.csv").string()});
     Report("report file a case", nCases, withReports, kTargetReportCasesPerSecond);
 
     // Memory: a long batch must stay flat, with and without reports.
@@ -133,9 +133,9 @@ int main(int argc, char** argv) {
     const Measured bigSummary =
         RunTool({"--batch", bigCases.string(), "--summary", (dir / "summary-big.csv").string()});
     Report("summary only, long batch", nMemoryCases, bigSummary, kTargetSummaryCasesPerSecond);
-    const Measured bigReports = RunTool({"--batch", bigCases.string(), "--out-dir",
-                                         (dir / "reports").string(), "--summary",
-                                         (dir / "summary-big-reports.csv").string()});
+    const Measured bigReports =
+        RunTool({"--batch", bigCases.string(), "--out-dir", (dir / "reports").string(), "--summary",
+                 (dir / "summary-big-reports.csv").string()});
     Report("report file a case, long", nMemoryCases, bigReports, kTargetReportCasesPerSecond);
     const double dPeak = std::max(bigSummary.dPeakMegabytes, bigReports.dPeakMegabytes);
     std::printf("peak memory for %zu cases: %.1f MB (target under %.0f MB: %s)\n", nMemoryCases,

@@ -5,115 +5,120 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include "case_csv.h"
 #include "case_json.h"
 #include "case_name.h"
-#include "check_case.h"
-#include "check_run.h"
-#include "evaluation.h"
+#include "check_pool.h"
 #include "exit_codes.h"
 #include "line_reader.h"
-#include "refusal.h"
 #include "summary.h"
-#include "utf8.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// Cases a chunk holds, and chunks on their way through the threads at a time: together they
+// bound the memory of a batch of any length.
+constexpr std::size_t kChunkCases = 256;
+constexpr std::size_t kMaxChunksInFlight = 8;
+
 void PrintError(const std::string& strWhat) {
     std::fprintf(stderr, "quenmar-check: %s\n", strWhat.c_str());
 }
 
-// Checks one case at a time and keeps the counts that make the exit code.
+// Collects cases into chunks, names their reports in file order, hands the chunks to the pool
+// and writes their rows in file order.
 class BatchRun {
-public:
-    BatchRun(const BatchOptions& options, SummaryWriter& summary)
-        : m_options(options), m_summary(summary) {
+  public:
+    BatchRun(const BatchOptions& options, std::FILE* out, unsigned nWorkers)
+        : m_options(options), m_out(out), m_pool(options, nWorkers) {
         // A progress line only helps a person watching; it would garble a log file, and rows
         // printed to the same terminal show the progress themselves.
         m_bProgress = isatty(STDERR_FILENO) && (options.strSummaryPath || !isatty(STDOUT_FILENO));
+        const std::string strHeader = SummaryRows::Header();
+        std::fwrite(strHeader.data(), 1, strHeader.size(), m_out);
     }
 
-    void Checked(const CheckCase& checkCase, std::size_t nLine) {
-        NozzleCheckInput input = ToNozzleCheckInput(checkCase);
+    // A job slot for the next case, to be filled by the reader and then passed to Commit.
+    BatchJob& NextJob() {
+        if (!m_filling) m_filling = TakeChunk();
+        if (m_filling->jobs.size() == m_nFilled) m_filling->jobs.emplace_back();
+        BatchJob& job = m_filling->jobs[m_nFilled];
+        job.error.reset();
+        job.strReportName.clear();
+        return job;
+    }
+
+    void Commit(BatchJob& job) {
+        // Invalid rows take their name too, so that mending one leaves the other names as they
+        // were.
         if (m_options.strOutDir) {
-            CheckWithReport(checkCase.strName, input, nLine);
-        } else {
-            CheckSummaryOnly(checkCase.strName, input);
+            job.strReportName = m_names.Claim(
+                SanitiseCaseName(job.checkCase.strName, "case-" + std::to_string(job.nLine)));
         }
-        Progress();
-    }
-
-    void Invalid(const std::string& strCase, std::size_t nLine, const CaseError& error) {
-        ++m_nInvalid;
-        m_summary.WriteUnchecked(strCase, CaseStatus::Invalid,
-                                 "line " + std::to_string(nLine) + ": " + error.Describe());
-        Progress();
+        if (++m_nFilled == kChunkCases) SubmitFilling();
     }
 
     int Finish() {
-        if (m_bProgress && m_nCases > 0) std::fputc('\n', stderr);
+        if (m_filling) SubmitFilling();
+        while (!m_inFlight.empty()) WriteOldest();
+        if (m_bProgress && m_nCases > 0) {
+            ShowProgress();
+            std::fputc('\n', stderr);
+        }
         if (m_nRefused > 0 || m_nInvalid > 0) return kExitRefused;
         return m_nFailed > 0 ? kExitFailed : kExitPassed;
     }
 
-private:
-    void CheckWithReport(const std::string& strCase, NozzleCheckInput& input, std::size_t nLine) {
-        const std::string strName =
-            m_names.Claim(SanitiseCaseName(strCase, "case-" + std::to_string(nLine)));
-        const std::string strPath = (fs::path(*m_options.strOutDir) / (strName + ".txt")).string();
-        input.strOutFile = fromUtf8(strPath);
-        input.strOutFileName = fromUtf8(strName + ".txt");
-        const NozzleCheckOutcome outcome = RunNozzleCheck(input);
-        if (!outcome.bCompleted) {
-            Refused(strCase, outcome.strMessage);
-            return;
-        }
-        // The report came from the check run; the utilisations need the numbers behind it.
-        const NozzleCheckResult result = EvaluateNozzleLoads(input);
-        Count(result);
-        m_summary.WriteChecked(strCase, result, strPath, toUtf8(outcome.strMessage));
+  private:
+    std::unique_ptr<BatchChunk> TakeChunk() {
+        if (m_spare.empty()) return std::make_unique<BatchChunk>();
+        auto chunk = std::move(m_spare.back());
+        m_spare.pop_back();
+        return chunk;
     }
 
-    void CheckSummaryOnly(const std::string& strCase, const NozzleCheckInput& input) {
-        const NozzleCheckResult result = EvaluateNozzleLoads(input);
-        if (const std::wstring strRefusal = RefusalBeforeOutput(input, result);
-            !strRefusal.empty()) {
-            Refused(strCase, strRefusal);
-            return;
-        }
-        Count(result);
-        m_summary.WriteChecked(strCase, result, "",
-                               result.nFail == 0 ? m_strPassed : m_strFailed);
+    void SubmitFilling() {
+        m_filling->jobs.resize(m_nFilled);
+        m_nFilled = 0;
+        m_pool.Submit(*m_filling);
+        m_inFlight.push_back(std::move(m_filling));
+        if (m_inFlight.size() >= kMaxChunksInFlight) WriteOldest();
     }
 
-    void Refused(const std::string& strCase, const std::wstring& strMessage) {
-        ++m_nRefused;
-        m_summary.WriteUnchecked(strCase, CaseStatus::Refused, toUtf8(strMessage));
+    void WriteOldest() {
+        std::unique_ptr<BatchChunk> chunk = std::move(m_inFlight.front());
+        m_inFlight.pop_front();
+        m_pool.WaitDone(*chunk);
+        std::fwrite(chunk->strRows.data(), 1, chunk->strRows.size(), m_out);
+        m_nFailed += chunk->nFailed;
+        m_nRefused += chunk->nRefused;
+        m_nInvalid += chunk->nInvalid;
+        m_nCases += chunk->jobs.size();
+        if (m_bProgress) ShowProgress();
+        m_spare.push_back(std::move(chunk));
     }
 
-    void Count(const NozzleCheckResult& result) {
-        if (result.nFail > 0) ++m_nFailed;
-    }
-
-    void Progress() {
-        ++m_nCases;
-        if (m_bProgress && m_nCases % 4096 == 0) {
-            std::fprintf(stderr, "\rquenmar-check: %zu cases, %zu failed, %zu refused, %zu invalid",
-                         m_nCases, m_nFailed, m_nRefused, m_nInvalid);
-        }
+    void ShowProgress() {
+        std::fprintf(stderr, "\rquenmar-check: %zu cases, %zu failed, %zu refused, %zu invalid",
+                     m_nCases, m_nFailed, m_nRefused, m_nInvalid);
     }
 
     const BatchOptions& m_options;
-    SummaryWriter& m_summary;
+    std::FILE* m_out;
+    CheckPool m_pool;
     UniqueNames m_names;
-    const std::string m_strPassed = toUtf8(kMsgAllPassed);
-    const std::string m_strFailed = toUtf8(kMsgFailed);
+    std::unique_ptr<BatchChunk> m_filling;
+    std::size_t m_nFilled = 0;
+    std::deque<std::unique_ptr<BatchChunk>> m_inFlight;
+    std::vector<std::unique_ptr<BatchChunk>> m_spare;
     bool m_bProgress = false;
     std::size_t m_nCases = 0;
     std::size_t m_nFailed = 0;
@@ -123,14 +128,12 @@ private:
 
 void ReadCsvRows(CsvReader& reader, const CaseCsvHeader& header, BatchRun& run) {
     CsvRecord record;
-    CheckCase checkCase;
     while (reader.Next(record)) {
         if (IsBlankRecord(record)) continue;
-        if (auto error = header.ReadRow(record, checkCase)) {
-            run.Invalid(checkCase.strName, record.nLine, *error);
-        } else {
-            run.Checked(checkCase, record.nLine);
-        }
+        BatchJob& job = run.NextJob();
+        job.nLine = record.nLine;
+        job.error = header.ReadRow(record, job.checkCase);
+        run.Commit(job);
     }
 }
 
@@ -138,18 +141,23 @@ void ReadJsonLines(LineReader& reader, BatchRun& run) {
     std::string strLine;
     bool bTooLong = false;
     while (reader.Next(strLine, bTooLong)) {
+        if (!bTooLong && strLine.find_first_not_of(" \t") == std::string::npos) continue;
+        BatchJob& job = run.NextJob();
+        job.nLine = reader.LineNumber();
+        job.checkCase = CheckCase{};
         if (bTooLong) {
-            run.Invalid("", reader.LineNumber(), CaseError{"", "line too long"});
-            continue;
-        }
-        if (strLine.find_first_not_of(" \t") == std::string::npos) continue;
-        CheckCase checkCase;
-        if (auto error = ParseCaseJson(strLine, CaseJsonUse::BatchLine, checkCase)) {
-            run.Invalid(checkCase.strName, reader.LineNumber(), *error);
+            job.error = CaseError{"", "line too long"};
         } else {
-            run.Checked(checkCase, reader.LineNumber());
+            job.error = ParseCaseJson(strLine, CaseJsonUse::BatchLine, job.checkCase);
         }
+        run.Commit(job);
     }
+}
+
+unsigned WorkerCount(unsigned nJobs) {
+    if (nJobs == 0) nJobs = std::max(1u, std::thread::hardware_concurrency());
+    // One thread checks on the reading thread itself; more hand the checks to workers.
+    return nJobs == 1 ? 0 : nJobs;
 }
 
 }  // namespace
@@ -203,17 +211,20 @@ int RunBatch(const BatchOptions& options) {
             return kExitUsage;
         }
     }
+    // Rows arrive a chunk at a time; a large buffer keeps the write calls few.
+    std::setvbuf(out, nullptr, _IOFBF, 1 << 16);
 
-    SummaryWriter summary(out);
-    summary.WriteHeader();
-    BatchRun run(options, summary);
-    if (csvReader) {
-        ReadCsvRows(*csvReader, header, run);
-    } else {
-        ReadJsonLines(*lineReader, run);
+    int nExit = 0;
+    {
+        BatchRun run(options, out, WorkerCount(options.nJobs));
+        if (csvReader) {
+            ReadCsvRows(*csvReader, header, run);
+        } else {
+            ReadJsonLines(*lineReader, run);
+        }
+        nExit = run.Finish();
     }
-    const int nExit = run.Finish();
-    bool bWritten = summary.Flush();
+    bool bWritten = std::fflush(out) == 0 && !std::ferror(out);
     if (out != stdout && std::fclose(out) != 0) bWritten = false;
     if (!bWritten) {
         PrintError((options.strSummaryPath ? *options.strSummaryPath : "stdout") +

@@ -27,11 +27,10 @@ enum Column : int {
 };
 
 const std::vector<std::string> kColumnNames = {
-    "case",  "pump_type", "unit",  "suc_size", "dis_size", "xSuc",  "ySuc",  "zSuc",
-    "xDis",  "yDis",      "zDis",  "FxSA",     "FySA",     "FzSA",  "MxSA",  "MySA",
-    "MzSA",  "FxDA",      "FyDA",  "FzDA",     "MxDA",     "MyDA",  "MzDA",  "FxST4",
-    "FyST4", "FzST4",     "MxST4", "MyST4",    "MzST4",    "FxDT4", "FyDT4", "FzDT4",
-    "MxDT4", "MyDT4",     "MzDT4",
+    "case",  "pump_type", "unit",  "suc_size", "dis_size", "xSuc",  "ySuc",  "zSuc",  "xDis",
+    "yDis",  "zDis",      "FxSA",  "FySA",     "FzSA",     "MxSA",  "MySA",  "MzSA",  "FxDA",
+    "FyDA",  "FzDA",      "MxDA",  "MyDA",     "MzDA",     "FxST4", "FyST4", "FzST4", "MxST4",
+    "MyST4", "MzST4",     "FxDT4", "FyDT4",    "FzDT4",    "MxDT4", "MyDT4", "MzDT4",
 };
 
 std::string Echo(const std::string& strCell) {

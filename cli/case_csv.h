@@ -13,7 +13,7 @@
 // Where each known column sits in the file; columns may come in any order and may be left out
 // (a missing column reads as an empty cell).
 class CaseCsvHeader {
-public:
+  public:
     // Fails on an unknown or repeated column name, naming it.
     static std::optional<CaseError> Read(const CsvRecord& header, CaseCsvHeader& out);
 
@@ -24,7 +24,7 @@ public:
     // The column names in their usual order, for templates and help.
     static const std::vector<std::string>& ColumnNames();
 
-private:
+  private:
     std::vector<int> m_nIndex;  // per known column: its position in the file, or -1
     std::size_t m_nFields = 0;  // fields every row must have
 };

@@ -8,5 +8,7 @@ struct CaseError {
     std::string strReason;  // one line, no trailing full stop
 
     // "field: reason", or the reason alone when no field is named.
-    std::string Describe() const { return strField.empty() ? strReason : strField + ": " + strReason; }
+    std::string Describe() const {
+        return strField.empty() ? strReason : strField + ": " + strReason;
+    }
 };

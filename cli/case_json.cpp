@@ -40,8 +40,8 @@ std::optional<CaseError> ReadInt(const json& value, const std::string& strField,
         return std::nullopt;
     }
     if (value.is_number_float()) {
-        return CaseError{strField, "expected a whole number in the signed 32-bit range, found " +
-                                       Echo(value)};
+        return CaseError{
+            strField, "expected a whole number in the signed 32-bit range, found " + Echo(value)};
     }
     return CaseError{strField, "expected an integer, found " + Echo(value)};
 }
@@ -126,8 +126,8 @@ std::optional<CaseError> ReadCase(const json& value, CaseJsonUse use, CheckCase&
         if (key == "pump_type") {
             const auto nType = PumpTypeFromName(item.get_ref<const std::string&>());
             if (!nType) {
-                return CaseError{key, "unknown pump type " + Echo(item) +
-                                          " (end-top, top-top or side-side)"};
+                return CaseError{
+                    key, "unknown pump type " + Echo(item) + " (end-top, top-top or side-side)"};
             }
             out.nPumpType = *nType;
         } else if (key == "unit") {
@@ -156,7 +156,7 @@ std::optional<CaseError> ReadCase(const json& value, CaseJsonUse use, CheckCase&
 // nlohmann keeps the last of two equal keys without a word; a case with two "applied" arrays is
 // more likely a slip than an intent, so the parse callback looks for them.
 class DuplicateKeyFinder {
-public:
+  public:
     bool operator()(int depth, json::parse_event_t event, json& parsed) {
         const auto nDepth = static_cast<std::size_t>(depth);
         switch (event) {
@@ -184,7 +184,7 @@ public:
     }
     const std::string& Duplicate() const { return m_strDuplicate; }
 
-private:
+  private:
     std::string PathTo(std::size_t nObject, const std::string& key) const {
         std::string strPath;
         for (std::size_t i = 0; i < nObject; ++i) strPath += m_path[i] + ".";

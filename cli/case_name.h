@@ -23,10 +23,10 @@ inline constexpr std::size_t kMaxCaseFileNameBytes = 120;
 // hash of each name is kept (8 bytes a case, in an open-addressing table), so a million cases
 // cost a few megabytes; a hash collision merely gives a name a suffix it did not need.
 class UniqueNames {
-public:
+  public:
     std::string Claim(const std::string& strName);
 
-private:
+  private:
     bool Insert(std::uint64_t nHash);  // false when already present
     void Grow();
 

@@ -94,8 +94,7 @@ bool CsvReader::Next(CsvRecord& record) {
             }
             const int next = Peek();
             if (next != ',' && next != '\n' && next != '\r' && next != kEof) {
-                setError("field " + std::to_string(nFields) +
-                         ": text after the closing quote");
+                setError("field " + std::to_string(nFields) + ": text after the closing quote");
             }
             continue;
         }

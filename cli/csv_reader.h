@@ -13,7 +13,7 @@ struct CsvRecord {
 };
 
 class CsvReader {
-public:
+  public:
     // Records longer than nMaxRecordBytes are read to their end but not kept (strError says so):
     // one runaway quote must not pull the rest of a large file into memory.
     explicit CsvReader(std::istream& in, std::size_t nMaxRecordBytes = 64 * 1024);
@@ -24,7 +24,7 @@ public:
     // skipped.
     bool Next(CsvRecord& record);
 
-private:
+  private:
     static constexpr int kEof = -1;
     // Bytes come from a block of our own: going through the stream buffer byte by byte cost more
     // than everything else a summary-only batch does with a row.

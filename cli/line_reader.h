@@ -6,7 +6,7 @@
 #include <string>
 
 class LineReader {
-public:
+  public:
     // A line longer than nMaxLineBytes is read to its end but not kept (bTooLong).
     explicit LineReader(std::istream& in, std::size_t nMaxLineBytes = 64 * 1024);
 
@@ -15,7 +15,7 @@ public:
     bool Next(std::string& strLine, bool& bTooLong);
     std::size_t LineNumber() const { return m_nLine; }  // of the line last read, 1-based
 
-private:
+  private:
     std::streambuf* m_buf;
     std::size_t m_nMaxLineBytes;
     std::size_t m_nLine = 0;

@@ -22,7 +22,7 @@ constexpr const char* kDescription =
     "      One case. Prints the Result line and the closing message; the report goes to REPORT\n"
     "      (or the case's \"output\"), \".txt\" added when the name lacks it. Without either the\n"
     "      check is refused, as the form refuses it before a report file is chosen.\n"
-    "  quenmar-check --batch CASES.csv|CASES.jsonl [--out-dir DIR] [--summary FILE]\n"
+    "  quenmar-check --batch CASES.csv|CASES.jsonl [--out-dir DIR] [--summary FILE] [-j N]\n"
     "      Many cases. With --out-dir each case writes DIR/<case>.txt; without it only the\n"
     "      summary is written. The summary (CSV, UTF-8) goes to FILE or stdout.\n"
     "  quenmar-check --allowable --nozzle end|top|side --size N --unit kg|N|lb\n"
@@ -74,18 +74,22 @@ int main(int argc, char** argv) {
     std::string strBatchPath;
     std::optional<std::string> strOutDir;
     std::optional<std::string> strSummaryPath;
+    unsigned nJobs = 0;
     bool bAllowable = false;
     std::string strNozzle;
     int nSize = 0;
     std::string strUnit;
 
     auto* caseOpt = app.add_option("CASE.json", strCasePath, "Case file of a single check");
-    auto* outOpt = app.add_option("-o,--output", strOutput, "Report file of the single check")
-                       ->needs(caseOpt);
-    auto* batchOpt = app.add_option("--batch", strBatchPath, "Batch of cases (.csv, .jsonl)")
-                         ->excludes(caseOpt);
+    auto* outOpt =
+        app.add_option("-o,--output", strOutput, "Report file of the single check")->needs(caseOpt);
+    auto* batchOpt =
+        app.add_option("--batch", strBatchPath, "Batch of cases (.csv, .jsonl)")->excludes(caseOpt);
     app.add_option("--out-dir", strOutDir, "Folder for the batch's reports")->needs(batchOpt);
     app.add_option("--summary", strSummaryPath, "Summary CSV file (default: stdout)")
+        ->needs(batchOpt);
+    app.add_option("-j,--jobs", nJobs, "Threads that check the batch (default: one a core)")
+        ->check(CLI::Range(1u, 256u))
         ->needs(batchOpt);
     auto* allowOpt = app.add_flag("--allowable", bAllowable, "Print the Table 4 allowables")
                          ->excludes(caseOpt)
@@ -119,13 +123,13 @@ int main(int argc, char** argv) {
     }
 
     if (bAllowable) {
-        const int nNozzType = strNozzle == "end" ? EndNozzle
+        const int nNozzType = strNozzle == "end"   ? EndNozzle
                               : strNozzle == "top" ? TopNozzle
                                                    : SideNozzle;
         return PrintAllowableLoads(nNozzType, nSize, *LoadUnitFromName(strUnit));
     }
     if (!strBatchPath.empty()) {
-        return RunBatch(BatchOptions{strBatchPath, strOutDir, strSummaryPath});
+        return RunBatch(BatchOptions{strBatchPath, strOutDir, strSummaryPath, nJobs});
     }
     return RunSingleCase(strCasePath, strOutput);
 }

@@ -54,6 +54,7 @@ int RunSingleCase(const std::string& strCasePath, const std::optional<std::strin
         std::fprintf(stderr, "%s\n", toUtf8(outcome.strMessage).c_str());
         return kExitRefused;
     }
-    std::printf("%s\n%s\n", toUtf8(input.strResultLine).c_str(), toUtf8(outcome.strMessage).c_str());
+    std::printf("%s\n%s\n", toUtf8(input.strResultLine).c_str(),
+                toUtf8(outcome.strMessage).c_str());
     return outcome.strMessage == kMsgAllPassed ? kExitPassed : kExitFailed;
 }

@@ -66,43 +66,36 @@ const char* StatusName(CaseStatus status) {
 }
 }  // namespace
 
-SummaryWriter::SummaryWriter(std::FILE* out) : m_out(out) {
-    // Rows are assembled in m_row and handed over whole; a large stream buffer keeps the number of
-    // write calls small.
-    std::setvbuf(m_out, nullptr, _IOFBF, 1 << 16);
-}
-
-void SummaryWriter::WriteHeader() {
-    m_row = "case,status,fails,governing,utilisation";
+std::string SummaryRows::Header() {
+    std::string strHeader = "case,status,fails,governing,utilisation";
     for (const char* name : kCriterionNames) {
-        m_row += ',';
-        m_row += name;
+        strHeader += ',';
+        strHeader += name;
     }
-    m_row += ",report,message\n";
-    std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+    return strHeader + ",report,message\n";
 }
 
-void SummaryWriter::Cell(std::string_view text, bool bRepeats) {
+void SummaryRows::Cell(std::string_view text, bool bRepeats) {
     // The common case, a plain text, is copied as it stands.
-    const bool bPlain = text.find_first_of(",\"\n\r") == std::string_view::npos &&
-                        (text.empty() || std::string_view("=+-@\t").find(text[0]) ==
-                                             std::string_view::npos);
+    const bool bPlain =
+        text.find_first_of(",\"\n\r") == std::string_view::npos &&
+        (text.empty() || std::string_view("=+-@\t").find(text[0]) == std::string_view::npos);
     if (bPlain) {
-        m_row += text;
+        m_text += text;
         return;
     }
     if (!bRepeats) {
-        m_row += CsvCell(text);
+        m_text += CsvCell(text);
         return;
     }
     for (std::size_t i = 0; i < m_nCached; ++i) {
         if (m_cellCache[i].first == text) {
-            m_row += m_cellCache[i].second;
+            m_text += m_cellCache[i].second;
             return;
         }
     }
     std::string strCell = CsvCell(text);
-    m_row += strCell;
+    m_text += strCell;
     if (m_nCached < m_cellCache.size()) m_cellCache[m_nCached++] = {std::string(text), strCell};
 }
 
@@ -129,51 +122,43 @@ void AppendUtilisation(std::string& strOut, double dVal) {
         return;
     }
     char szBuff[400];  // the largest double has 309 digits before the point
-    const auto [ptr, ec] = std::to_chars(szBuff, szBuff + sizeof szBuff, dVal,
-                                         std::chars_format::fixed, 4);
+    const auto [ptr, ec] =
+        std::to_chars(szBuff, szBuff + sizeof szBuff, dVal, std::chars_format::fixed, 4);
     strOut.append(szBuff, ec == std::errc() ? ptr : szBuff);
 }
 
-void SummaryWriter::Number(double dVal) { AppendUtilisation(m_row, dVal); }
-
-void SummaryWriter::WriteChecked(std::string_view strCase, const NozzleCheckResult& result,
-                                 std::string_view strReport, std::string_view strMessage) {
+void SummaryRows::AddChecked(std::string_view strCase, const NozzleCheckResult& result,
+                             std::string_view strReport, std::string_view strMessage) {
     const auto dUtil = Utilisations(result);
     const int nGoverning = GoverningCriterion(dUtil);
-    m_row.clear();
     Cell(strCase);
-    m_row += ',';
-    m_row += StatusName(result.nFail == 0 ? CaseStatus::Passed : CaseStatus::Failed);
-    m_row += ',';
-    m_row += std::to_string(result.nFail);
-    m_row += ',';
-    m_row += kCriterionNames[nGoverning];
-    m_row += ',';
-    Number(dUtil[nGoverning]);
+    m_text += ',';
+    m_text += StatusName(result.nFail == 0 ? CaseStatus::Passed : CaseStatus::Failed);
+    m_text += ',';
+    m_text += std::to_string(result.nFail);
+    m_text += ',';
+    m_text += kCriterionNames[nGoverning];
+    m_text += ',';
+    AppendUtilisation(m_text, dUtil[nGoverning]);
     for (const double dVal : dUtil) {
-        m_row += ',';
-        Number(dVal);
+        m_text += ',';
+        AppendUtilisation(m_text, dVal);
     }
-    m_row += ',';
+    m_text += ',';
     Cell(strReport);
-    m_row += ',';
+    m_text += ',';
     Cell(strMessage, true);
-    m_row += '\n';
-    std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+    m_text += '\n';
 }
 
-void SummaryWriter::WriteUnchecked(std::string_view strCase, CaseStatus status,
-                                   std::string_view strMessage) {
-    m_row.clear();
+void SummaryRows::AddUnchecked(std::string_view strCase, CaseStatus status,
+                               std::string_view strMessage) {
     Cell(strCase);
-    m_row += ',';
-    m_row += StatusName(status);
-    m_row += ",,,";
-    m_row.append(kCriterionCount, ',');
-    m_row += ",,";
+    m_text += ',';
+    m_text += StatusName(status);
+    m_text += ",,,";
+    m_text.append(kCriterionCount, ',');
+    m_text += ",,";
     Cell(strMessage, status == CaseStatus::Refused);
-    m_row += '\n';
-    std::fwrite(m_row.data(), 1, m_row.size(), m_out);
+    m_text += '\n';
 }
-
-bool SummaryWriter::Flush() { return std::fflush(m_out) == 0 && !std::ferror(m_out); }

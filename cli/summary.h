@@ -2,7 +2,6 @@
 // The batch summary: one CSV row a case with its status and the utilisation of every criterion.
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,25 +25,22 @@ int GoverningCriterion(const std::array<double, kCriterionCount>& dUtil);
 
 enum class CaseStatus { Passed, Failed, Refused, Invalid };
 
-// Writes the summary to a C stream with its own large buffer: a batch writes one row a case, and
-// formatting dominates the time of the summary-only run.
-class SummaryWriter {
-public:
-    explicit SummaryWriter(std::FILE* out);
-    void WriteHeader();
+// Formats summary rows into a text of its own; a batch formats rows on several threads, each
+// into its own SummaryRows, and writes the texts in the order of the cases.
+class SummaryRows {
+  public:
+    static std::string Header();
     // A checked case (passed or failed); strReport is empty when no report file was written.
-    void WriteChecked(std::string_view strCase, const NozzleCheckResult& result,
-                      std::string_view strReport, std::string_view strMessage);
+    void AddChecked(std::string_view strCase, const NozzleCheckResult& result,
+                    std::string_view strReport, std::string_view strMessage);
     // A refused or invalid case: no fails, no utilisations, no report.
-    void WriteUnchecked(std::string_view strCase, CaseStatus status, std::string_view strMessage);
-    bool Flush();  // false when anything could not be written
+    void AddUnchecked(std::string_view strCase, CaseStatus status, std::string_view strMessage);
+    std::string& Text() { return m_text; }  // the rows added so far
 
-private:
+  private:
     // A text cell, made safe for spreadsheets; bRepeats for texts that recur row after row.
     void Cell(std::string_view text, bool bRepeats = false);
-    void Number(double dVal);
-    std::FILE* m_out;
-    std::string m_row;
+    std::string m_text;
     // The few texts that repeat on every row (closing and refusal messages) made into cells once.
     std::array<std::pair<std::string, std::string>, 8> m_cellCache;
     std::size_t m_nCached = 0;

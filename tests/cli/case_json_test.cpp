@@ -23,7 +23,7 @@ TEST(case_json_test, full_case_fills_every_field) {
     EXPECT_EQ(checkCase.suction.nPosition, (std::array<int, 3>{1, -2, 3}));
     EXPECT_EQ(checkCase.suction.nApplied, (Loads{1, 2, 3, 4, 5, 6}));
     const std::array<std::optional<std::wstring>, 6> allow = {L"1350", L" 1700", L"",
-                                                               L"abc",  L"-5",    L"12.7"};
+                                                              L"abc",  L"-5",    L"12.7"};
     EXPECT_EQ(checkCase.suction.strAllowable, allow);
     EXPECT_EQ(checkCase.discharge.strSize, L"8");
     EXPECT_EQ(checkCase.discharge.nPosition, (std::array<int, 3>{-2147483648, 2147483647, 0}));
@@ -51,7 +51,8 @@ TEST(case_json_test, batch_lines_take_no_output) {
 
 TEST(case_json_test, unicode_text_survives) {
     CheckCase checkCase;
-    ASSERT_FALSE(ParseCaseJson(R"({"output": "보고서/펌프 1"})", CaseJsonUse::SingleCase, checkCase));
+    ASSERT_FALSE(
+        ParseCaseJson(R"({"output": "보고서/펌프 1"})", CaseJsonUse::SingleCase, checkCase));
     EXPECT_EQ(checkCase.strOutput, L"보고서/펌프 1");
     const auto error = ParseCaseJson("{\"output\": \"\xFF\"}", CaseJsonUse::SingleCase, checkCase);
     ASSERT_TRUE(error);

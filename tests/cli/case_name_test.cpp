@@ -21,7 +21,7 @@ TEST(case_name_test, sanitised_names_stay_inside_the_folder) {
         {std::string("nul\0byte", 8), "nul_byte"},
         {"\xED\x8E\x8C\xED\x94\x84 1", "\xED\x8E\x8C\xED\x94\x84_1"},  // Korean kept
         {"bad\xFF\xC0\xAFutf8", "bad___utf8"},  // stray and overlong bytes replaced
-        {"\xED\xA0\x80", "___"},                  // a surrogate is not UTF-8
+        {"\xED\xA0\x80", "___"},                // a surrogate is not UTF-8
         {"", "case-7"},
     };
     for (const Row& row : rows) {

@@ -27,7 +27,9 @@ TEST(csv_reader_test, quoted_fields_keep_commas_quotes_and_line_breaks) {
 }
 
 TEST(csv_reader_test, line_ends_and_byte_order_mark) {
-    const auto records = ReadAll("\xEF\xBB\xBF" "case,unit\r\nx,N\ry,lb\n\nz,kg");
+    const auto records = ReadAll(
+        "\xEF\xBB\xBF"
+        "case,unit\r\nx,N\ry,lb\n\nz,kg");
     ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(records[0].fields, (Fields{"case", "unit"}));
     EXPECT_EQ(records[1].fields, (Fields{"x", "N"}));
@@ -52,7 +54,8 @@ TEST(csv_reader_test, malformed_records_say_why) {
 
 TEST(csv_reader_test, overlong_record_is_dropped_and_reading_goes_on) {
     // The long record holds a quoted line break, which must not end it early.
-    const std::string strLong = "x," + std::string(100, 'a') + ",\"q\n" + std::string(100, 'b') + "\"";
+    const std::string strLong =
+        "x," + std::string(100, 'a') + ",\"q\n" + std::string(100, 'b') + "\"";
     const auto records = ReadAll(strLong + "\nshort,row\n", 64);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].strError, "record longer than 64 bytes");

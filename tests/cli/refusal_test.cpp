@@ -19,8 +19,7 @@ TEST(refusal_test, agrees_with_the_check_run) {
     const Row rows[] = {
         {"complete input", [](NozzleCheckInput&) {}},
         {"end suction without xSuc", [](NozzleCheckInput& in) { in.nXSuc = 0; }},
-        {"top suction without zSuc",
-         [](NozzleCheckInput& in) { in.nSucNozzType = TopNozzle; }},
+        {"top suction without zSuc", [](NozzleCheckInput& in) { in.nSucNozzType = TopNozzle; }},
         {"top discharge without zDis", [](NozzleCheckInput& in) { in.nZDis = 0; }},
         {"side nozzles at the origin",
          [](NozzleCheckInput& in) {
@@ -30,9 +29,14 @@ TEST(refusal_test, agrees_with_the_check_run) {
         {"no suction size", [](NozzleCheckInput& in) { in.nSucSize = 0; }},
         {"no discharge size and no position",
          [](NozzleCheckInput& in) { in.nDisSize = in.nXSuc = 0; }},
-        {"suction forces 0", [](NozzleCheckInput& in) { in.nAppliedSuc[0] = in.nAppliedSuc[1] = in.nAppliedSuc[2] = 0; }},
+        {"suction forces 0",
+         [](NozzleCheckInput& in) {
+             in.nAppliedSuc[0] = in.nAppliedSuc[1] = in.nAppliedSuc[2] = 0;
+         }},
         {"discharge moments 0",
-         [](NozzleCheckInput& in) { in.nAppliedDis[3] = in.nAppliedDis[4] = in.nAppliedDis[5] = 0; }},
+         [](NozzleCheckInput& in) {
+             in.nAppliedDis[3] = in.nAppliedDis[4] = in.nAppliedDis[5] = 0;
+         }},
         {"one force left", [](NozzleCheckInput& in) { in.nAppliedSuc[0] = in.nAppliedSuc[1] = 0; }},
         {"allowables of 0", [](NozzleCheckInput& in) { in.strAllowSuc = {}; }},
     };

@@ -65,14 +65,24 @@ namespace {
 
 // The shortcut for usual values must print what the exact conversion prints.
 TEST(summary_test, utilisation_digits_match_the_exact_conversion) {
-    std::vector<double> values = {0.0,     0.5,     1.0,       1.00005,  0.12345, 0.99995,
-                                  2.00005, 99999.9, 123456.78, 1e300,    1.0112359550561798,
+    std::vector<double> values = {0.0,
+                                  0.5,
+                                  1.0,
+                                  1.00005,
+                                  0.12345,
+                                  0.99995,
+                                  2.00005,
+                                  99999.9,
+                                  123456.78,
+                                  1e300,
+                                  1.0112359550561798,
                                   std::numeric_limits<double>::infinity()};
     std::mt19937_64 rng(7);
     for (int i = 0; i < 200000; ++i) {
         const double dMagnitude = std::pow(10.0, static_cast<double>(i % 7) - 2.0);
         values.push_back(std::uniform_real_distribution<double>(0, dMagnitude)(rng));
-        values.push_back(static_cast<double>(rng() % 2000000) / 20000.0);  // ties of the 5th decimal
+        values.push_back(static_cast<double>(rng() % 2000000) /
+                         20000.0);  // ties of the 5th decimal
     }
     for (const double dVal : values) {
         char szBuff[400];

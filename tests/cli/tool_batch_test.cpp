@@ -35,9 +35,9 @@ std::vector<std::vector<std::string>> ReadSummary(const std::string& text) {
 
 TEST(batch_test, mixed_csv_checks_each_row_and_writes_reports_inside_the_folder) {
     TempDir dir;
-    const ToolRun run = RunTool(
-        {"--batch", (kFixtures / "mixed-batch.csv").string(), "--out-dir", "out/reports"},
-        dir.path());
+    const ToolRun run =
+        RunTool({"--batch", (kFixtures / "mixed-batch.csv").string(), "--out-dir", "out/reports"},
+                dir.path());
     EXPECT_EQ(run.nExit, 2);  // refused and invalid rows outrank the failed one
     EXPECT_EQ(run.strErr, "");
     const auto rows = ReadSummary(run.strOut);
@@ -105,6 +105,47 @@ TEST(batch_test, summary_only_gives_the_same_rows_without_report_paths) {
     EXPECT_EQ(ListDir(dir.path()), (std::vector<std::string>{"r", "s.csv"}));
 }
 
+TEST(batch_test, long_batch_keeps_file_order_whatever_the_number_of_threads) {
+    // Enough cases for many chunks in flight, with repeated names, refusals and invalid rows
+    // spread through them.
+    TempDir dir;
+    std::string strCsv = "case,unit,suc_size,dis_size,xSuc,zDis,FxSA,MxSA,FzDA,MzDA\n";
+    const int nCases = 3000;
+    for (int i = 0; i < nCases; ++i) {
+        const std::string strSize = i % 97 == 0 ? "5" : "6";
+        const std::string strLoad = i % 101 == 0 ? "x" : std::to_string(100 + i % 4000);
+        strCsv += "pump-" + std::to_string(i % 1000) + ",N," + strSize + ",4,-450,420," + strLoad +
+                  ",900,1000,-650\n";
+    }
+    WriteFile(dir / "long.csv", strCsv);
+    const ToolRun oneThread =
+        RunTool({"--batch", "long.csv", "--out-dir", "a", "--jobs", "1"}, dir.path());
+    const ToolRun fourThreads =
+        RunTool({"--batch", "long.csv", "--out-dir", "b", "--jobs", "4"}, dir.path());
+    EXPECT_EQ(oneThread.nExit, 2);
+    EXPECT_EQ(fourThreads.nExit, 2);
+    auto rowsOne = ReadSummary(oneThread.strOut);
+    auto rowsFour = ReadSummary(fourThreads.strOut);
+    ASSERT_EQ(rowsOne.size(), nCases + 1u);
+    ASSERT_EQ(rowsFour.size(), rowsOne.size());
+    for (int i = 0; i < nCases; ++i) {
+        auto& rowOne = rowsOne[i + 1];
+        auto& rowFour = rowsFour[i + 1];
+        ASSERT_EQ(rowOne[0], "pump-" + std::to_string(i % 1000));
+        const std::string strStatus = i % 101 == 0 ? "invalid" : i % 97 == 0 ? "refused" : "passed";
+        ASSERT_EQ(rowOne[1], strStatus) << i;
+        if (strStatus == "passed") {
+            const std::string strSuffix = i < 1000 ? "" : "~" + std::to_string(i / 1000 + 1);
+            ASSERT_EQ(rowOne[kReportColumn],
+                      "a/pump-" + std::to_string(i % 1000) + strSuffix + ".txt");
+            ASSERT_EQ(rowFour[kReportColumn], "b/" + rowOne[kReportColumn].substr(2));
+        }
+        rowOne[kReportColumn] = rowFour[kReportColumn] = "";
+        ASSERT_EQ(rowOne, rowFour) << i;
+    }
+    EXPECT_EQ(ListDir(dir / "a"), ListDir(dir / "b"));
+}
+
 TEST(batch_test, json_lines_report_bad_lines_by_number_and_go_on) {
     TempDir dir;
     std::string strCase = kNExampleJson;
@@ -117,7 +158,7 @@ TEST(batch_test, json_lines_report_bad_lines_by_number_and_go_on) {
                                        "{\"case\": \"broken\", \n" +  // line 3: bad JSON
                                        named("second").insert(1, "\"output\": \"x.txt\", ") +
                                        "\r\n" +  // line 4: output not allowed in a batch
-                                       named("third") + "\r\n");      // line 5: failed
+                                       named("third") + "\r\n");  // line 5: failed
     const ToolRun run = RunTool({"--batch", "cases.jsonl", "--out-dir", "out"}, dir.path());
     EXPECT_EQ(run.nExit, 2);
     const auto rows = ReadSummary(run.strOut);
@@ -126,7 +167,8 @@ TEST(batch_test, json_lines_report_bad_lines_by_number_and_go_on) {
     EXPECT_EQ(rows[1][1], "failed");
     EXPECT_EQ(rows[2][0], "");  // a line that is not JSON has no name to give
     EXPECT_EQ(rows[2][1], "invalid");
-    EXPECT_TRUE(rows[2][kMessageColumn].starts_with("line 3: not valid JSON")) << rows[2][kMessageColumn];
+    EXPECT_TRUE(rows[2][kMessageColumn].starts_with("line 3: not valid JSON"))
+        << rows[2][kMessageColumn];
     EXPECT_EQ(rows[3][1], "invalid");
     EXPECT_TRUE(rows[3][kMessageColumn].starts_with("line 4: output: ")) << rows[3][kMessageColumn];
     EXPECT_EQ(rows[4][0], "third");
@@ -142,10 +184,13 @@ TEST(batch_test, batch_that_cannot_start_exits_64_and_creates_nothing) {
         std::string strErrStart;
     };
     const Row rows[] = {
-        {"unknown file type", "cases.txt", "case\n", "quenmar-check: cases.txt: unknown batch file type"},
+        {"unknown file type", "cases.txt", "case\n",
+         "quenmar-check: cases.txt: unknown batch file type"},
         {"missing file", "absent.csv", "", "quenmar-check: absent.csv: cannot open"},
-        {"unknown column", "cases.csv", "case,FxSa\n", "quenmar-check: cases.csv: line 1: \"FxSa\""},
-        {"repeated column", "cases.csv", "case,FxSA,FxSA\n", "quenmar-check: cases.csv: line 1: FxSA"},
+        {"unknown column", "cases.csv", "case,FxSa\n",
+         "quenmar-check: cases.csv: line 1: \"FxSa\""},
+        {"repeated column", "cases.csv", "case,FxSA,FxSA\n",
+         "quenmar-check: cases.csv: line 1: FxSA"},
         {"no header", "cases.csv", "", "quenmar-check: cases.csv: no header row"},
     };
     for (const Row& row : rows) {

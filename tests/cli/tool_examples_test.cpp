@@ -20,11 +20,8 @@ const fs::path kExamples = QUENMAR_EXAMPLES_DIR;
 // Exit codes the examples are meant to show; an example missing here fails the test, so that
 // a new example is looked at once.
 const std::map<std::string, int> kExpectedExit = {
-    {"end-top-n.json", 1},
-    {"top-top-kg-passed.json", 0},
-    {"side-side-lb.json", 0},
-    {"unit-200-batch.csv", 1},
-    {"unit-200-batch.jsonl", 0},
+    {"end-top-n.json", 1},     {"top-top-kg-passed.json", 0}, {"side-side-lb.json", 0},
+    {"unit-200-batch.csv", 1}, {"unit-200-batch.jsonl", 0},
 };
 
 std::size_t CountLines(const std::string& text) {
@@ -71,7 +68,8 @@ TEST(examples_test, n_example_file_is_the_report_example) {
     const ToolRun run = RunTool({(kExamples / "end-top-n.json").string()}, dir.path());
     ASSERT_EQ(run.nExit, 1);
     const NozzleCheckInput input = NExampleInput();
-    EXPECT_EQ(ReadFile(dir / "end-top-n.txt"), ComposeCheckReport(input, EvaluateNozzleLoads(input)));
+    EXPECT_EQ(ReadFile(dir / "end-top-n.txt"),
+              ComposeCheckReport(input, EvaluateNozzleLoads(input)));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@ TEST(options_test, help_names_every_mode_and_the_exit_codes) {
     TempDir dir;
     const ToolRun run = RunTool({"--help"}, dir.path());
     EXPECT_EQ(run.nExit, 0);
-    for (const char* text : {"CASE.json", "--batch", "--out-dir", "--summary", "--allowable",
-                             "Exit status", "64"}) {
+    for (const char* text :
+         {"CASE.json", "--batch", "--out-dir", "--summary", "--allowable", "Exit status", "64"}) {
         EXPECT_NE(run.strOut.find(text), std::string::npos) << text;
     }
 }

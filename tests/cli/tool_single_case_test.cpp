@@ -27,7 +27,8 @@ TEST(single_case_test, n_example_prints_result_and_writes_the_engine_report) {
     EXPECT_EQ(run.strOut, "One Fail is checked, see File pump-p101.txt\n" + kFailedStdout);
     EXPECT_EQ(run.strErr, "");
     const NozzleCheckInput input = NExampleInput();
-    EXPECT_EQ(ReadFile(dir / "pump-p101.txt"), ComposeCheckReport(input, EvaluateNozzleLoads(input)));
+    EXPECT_EQ(ReadFile(dir / "pump-p101.txt"),
+              ComposeCheckReport(input, EvaluateNozzleLoads(input)));
 }
 
 TEST(single_case_test, passed_case_exits_0) {
@@ -66,7 +67,8 @@ TEST(single_case_test, output_path_follows_the_check_runs_txt_rule) {
         args.insert(args.end(), row.optionArgs.begin(), row.optionArgs.end());
         const ToolRun run = RunTool(args, dir.path());
         EXPECT_EQ(run.nExit, 1);
-        EXPECT_EQ(run.strOut, "One Fail is checked, see File " + row.strFileName + "\n" + kFailedStdout);
+        EXPECT_EQ(run.strOut,
+                  "One Fail is checked, see File " + row.strFileName + "\n" + kFailedStdout);
         EXPECT_TRUE(std::filesystem::exists(dir / row.strFile));
         // Exactly one report: -o replaces the case's output instead of adding to it.
         const bool bInSub = row.strFile.starts_with("sub/");
@@ -93,14 +95,22 @@ TEST(single_case_test, refused_check_prints_its_text_on_stderr_and_writes_nothin
         {"empty -o", strGood, {"-o", ""}, kMsgOutputFile},
         {"folder that does not exist", strGood, {"-o", "missing/r.txt"}, kMsgOutputFile},
         {"path ending in a separator", strGood, {"-o", "sub/"}, kMsgOutputFile},
-        {"size without a column", replaced("\"size\": 6", "\"size\": 5"), {"-o", "r"},
+        {"size without a column",
+         replaced("\"size\": 6", "\"size\": 5"),
+         {"-o", "r"},
          kMsgNozzleSize},
         {"suction size absent", replaced("\"size\": 6, ", ""), {"-o", "r"}, kMsgNozzleSize},
-        {"size text without digits", replaced("\"size\": 4", "\"size\": \"four\""), {"-o", "r"},
+        {"size text without digits",
+         replaced("\"size\": 4", "\"size\": \"four\""),
+         {"-o", "r"},
          kMsgNozzleSize},
-        {"end suction without xSuc", replaced("[-450, 0, 0]", "[0, 0, 0]"), {"-o", "r"},
+        {"end suction without xSuc",
+         replaced("[-450, 0, 0]", "[0, 0, 0]"),
+         {"-o", "r"},
          kMsgNozzleDimension},
-        {"discharge moments all 0", replaced("800, 400, -650", "0, 0, 0"), {"-o", "r"},
+        {"discharge moments all 0",
+         replaced("800, 400, -650", "0, 0, 0"),
+         {"-o", "r"},
          kMsgAppliedLoads},
     };
     for (const Row& row : rows) {
@@ -126,14 +136,17 @@ TEST(single_case_test, invalid_case_file_exits_64_with_one_line_naming_file_and_
     };
     const Row rows[] = {
         {R"({"unit": "N",})", "not valid JSON at line 1, column 14"},
-        {"{\"unit\": \"N\",\n \"suction\": {\"size\": 6,, }}", "not valid JSON at line 2, column 24"},
+        {"{\"unit\": \"N\",\n \"suction\": {\"size\": 6,, }}",
+         "not valid JSON at line 2, column 24"},
         {R"([1, 2])", "expected a JSON object"},
         {R"({"unit": "kN"})", "unit: unknown unit"},
         {R"({"unit": 1})", "unit: expected a string"},
         {R"({"pump_type": "end-side"})", "pump_type: unknown pump type"},
         {R"({"suction": {"applied": [1, 2, 3, 4, 5]}})", "suction.applied: expected 6 values"},
-        {R"({"suction": {"applied": [1, 2, 3, 4, 5, 6.5]}})", "suction.applied[5]: expected a whole"},
-        {R"({"suction": {"applied": [1, 2, 3, 4, 5, "6"]}})", "suction.applied[5]: expected an integer"},
+        {R"({"suction": {"applied": [1, 2, 3, 4, 5, 6.5]}})",
+         "suction.applied[5]: expected a whole"},
+        {R"({"suction": {"applied": [1, 2, 3, 4, 5, "6"]}})",
+         "suction.applied[5]: expected an integer"},
         {R"({"discharge": {"position_mm": [0, 0, 2147483648]}})",
          "discharge.position_mm[2]: 2147483648 is beyond the signed 32-bit range"},
         {R"({"discharge": {"position_mm": [-2147483649, 0, 0]}})",
@@ -153,7 +166,8 @@ TEST(single_case_test, invalid_case_file_exits_64_with_one_line_naming_file_and_
         const ToolRun run = RunTool({"case.json", "-o", "r.txt"}, dir.path());
         EXPECT_EQ(run.nExit, 64);
         EXPECT_EQ(run.strOut, "");
-        EXPECT_TRUE(run.strErr.starts_with("quenmar-check: case.json: " + row.strField)) << run.strErr;
+        EXPECT_TRUE(run.strErr.starts_with("quenmar-check: case.json: " + row.strField))
+            << run.strErr;
         EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 1);
         EXPECT_EQ(ListDir(dir.path()), std::vector<std::string>{"case.json"});
     }
