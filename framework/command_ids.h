@@ -12,4 +12,7 @@ inline constexpr unsigned SC_RESTORE = 0xF120;
 // Message-box types.
 inline constexpr unsigned MB_OK = 0x0000;
 inline constexpr unsigned MB_ICONMASK = 0x00F0;
+inline constexpr unsigned MB_ICONSTOP = 0x0010;
+inline constexpr unsigned MB_ICONQUESTION = 0x0020;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x0030;
+inline constexpr unsigned MB_ICONINFORMATION = 0x0040;

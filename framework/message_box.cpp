@@ -13,7 +13,21 @@ int AfxMessageBox(const QString& strText, unsigned nType) {
     if (ModalSeam* pSeam = CurrentModalSeam()) {
         return pSeam->MessageBox(pOwner, strCaption, strText, nType);
     }
-    QMessageBox box(QMessageBox::Warning, strCaption, strText, QMessageBox::Ok, pOwner);
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    switch (nType & MB_ICONMASK) {
+        case MB_ICONSTOP:
+            icon = QMessageBox::Critical;
+            break;
+        case MB_ICONQUESTION:
+            icon = QMessageBox::Question;
+            break;
+        case MB_ICONINFORMATION:
+            icon = QMessageBox::Information;
+            break;
+        default:
+            break;
+    }
+    QMessageBox box(icon, strCaption, strText, QMessageBox::Ok, pOwner);
     box.exec();
     return IDOK;
 }
