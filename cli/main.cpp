@@ -30,15 +30,15 @@ constexpr const char* kDescription =
 
 constexpr const char* kFooter =
     "\n"
-    "Case file (JSON, UTF-8):\n"
-    "  {\"pump_type\": \"end-top\" | \"top-top\" | \"side-side\",      default \"end-top\"\n"
-    "   \"unit\": \"kg\" | \"N\" | \"lb\",                               default \"kg\"\n"
-    "   \"suction\": {\"size\": 6 or \"6\",           text of the size field; absent = empty\n"
-    "                \"position_mm\": [x, y, z],        default [0, 0, 0]\n"
-    "                \"applied\": [Fx, Fy, Fz, Mx, My, Mz],   default six 0\n"
-    "                \"allowable\": [Fx, Fy, Fz, Mx, My, Mz]},  optional; replaces Table 4\n"
-    "   \"discharge\": {the same keys},\n"
-    "   \"output\": \"report path\"}                      optional; -o wins\n"
+    "Case file (JSON object, UTF-8; every key may be left out):\n"
+    "  \"pump_type\"      \"end-top\" (default), \"top-top\" or \"side-side\"\n"
+    "  \"unit\"           \"kg\" (kg, kg-m; default), \"N\" (N, N-m) or \"lb\" (lb, ft-lb)\n"
+    "  \"suction\", \"discharge\": objects with\n"
+    "    \"size\"         6 or \"6\", the text of the form's size field; none = empty\n"
+    "    \"position_mm\"  [x, y, z] from the pump centre point; default [0, 0, 0]\n"
+    "    \"applied\"      [Fx, Fy, Fz, Mx, My, Mz]; default six 0\n"
+    "    \"allowable\"    [Fx, Fy, Fz, Mx, My, Mz], numbers or texts typed over Table 4\n"
+    "  \"output\"         the report file; -o wins\n"
     "  A size fills the allowables from Table 4 as the form's size field does; a size without\n"
     "  a column (5, 7, ... 15) leaves none, and the check is refused.\n"
     "\n"
@@ -61,13 +61,38 @@ constexpr const char* kFooter =
     "Example:\n"
     "  quenmar-check examples/end-top-n.json -o pump-p101.txt\n";
 
+// The three modes take options of their own; CLI11's needs/excludes would print them into every
+// line of --help, so the combinations are checked here, with one message each.
+void CheckModeOptions(const CLI::App& app) {
+    const bool bCase = app.count("CASE.json") > 0;
+    const bool bBatch = app.count("--batch") > 0;
+    const bool bAllowable = app.count("--allowable") > 0;
+    if (int(bCase) + int(bBatch) + int(bAllowable) != 1) {
+        throw CLI::ValidationError("give one of: a case file, --batch, --allowable");
+    }
+    auto onlyWith = [&](bool bMode, const char* szMode, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (!bMode && app.count(name) > 0) {
+                throw CLI::ValidationError(std::string(name) + " goes with " + szMode);
+            }
+        }
+    };
+    onlyWith(bCase, "a case file", {"--output"});
+    onlyWith(bBatch, "--batch", {"--out-dir", "--summary", "--jobs"});
+    onlyWith(bAllowable, "--allowable", {"--nozzle", "--size", "--unit"});
+    if (bAllowable &&
+        (app.count("--nozzle") == 0 || app.count("--size") == 0 || app.count("--unit") == 0)) {
+        throw CLI::ValidationError("--allowable needs --nozzle, --size and --unit");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     CLI::App app(kDescription, "quenmar-check");
     app.set_version_flag("--version", std::string("quenmar-check ") + QUENMAR_VERSION);
     app.footer(kFooter);
-    app.get_formatter()->column_width(34);
+    app.get_formatter()->column_width(30);
 
     std::string strCasePath;
     std::optional<std::string> strOutput;
@@ -80,37 +105,28 @@ int main(int argc, char** argv) {
     int nSize = 0;
     std::string strUnit;
 
-    auto* caseOpt = app.add_option("CASE.json", strCasePath, "Case file of a single check");
-    auto* outOpt =
-        app.add_option("-o,--output", strOutput, "Report file of the single check")->needs(caseOpt);
-    auto* batchOpt =
-        app.add_option("--batch", strBatchPath, "Batch of cases (.csv, .jsonl)")->excludes(caseOpt);
-    app.add_option("--out-dir", strOutDir, "Folder for the batch's reports")->needs(batchOpt);
+    app.add_option("CASE.json", strCasePath, "Case file of a single check")->type_name("FILE");
+    app.add_option("-o,--output", strOutput, "Report file of the single check")->type_name("PATH");
+    app.add_option("--batch", strBatchPath, "Batch of cases (.csv, .jsonl, .ndjson)")
+        ->type_name("FILE");
+    app.add_option("--out-dir", strOutDir, "Folder for the batch's reports")->type_name("DIR");
     app.add_option("--summary", strSummaryPath, "Summary CSV file (default: stdout)")
-        ->needs(batchOpt);
+        ->type_name("FILE");
     app.add_option("-j,--jobs", nJobs, "Threads that check the batch (default: one a core)")
-        ->check(CLI::Range(1u, 256u))
-        ->needs(batchOpt);
-    auto* allowOpt = app.add_flag("--allowable", bAllowable, "Print the Table 4 allowables")
-                         ->excludes(caseOpt)
-                         ->excludes(batchOpt);
+        ->type_name("N")
+        ->check(CLI::Range(1u, 256u));
+    app.add_flag("--allowable", bAllowable, "Print the Table 4 allowables of one nozzle");
     app.add_option("--nozzle", strNozzle, "Nozzle type: end, top or side")
-        ->check(CLI::IsMember({"end", "top", "side"}))
-        ->needs(allowOpt);
-    app.add_option("--size", nSize, "Nominal size, inch")->needs(allowOpt);
+        ->type_name("TYPE")
+        ->check(CLI::IsMember({"end", "top", "side"}));
+    app.add_option("--size", nSize, "Nominal size, inch")->type_name("N");
     app.add_option("--unit", strUnit, "Unit system: kg (kg, kg-m), N (N, N-m), lb (lb, ft-lb)")
-        ->check(CLI::IsMember({"kg", "N", "lb"}))
-        ->needs(allowOpt);
-    (void)outOpt;
+        ->type_name("UNIT")
+        ->check(CLI::IsMember({"kg", "N", "lb"}));
 
     try {
         app.parse(argc, argv);
-        if (bAllowable && (strNozzle.empty() || app.count("--size") == 0 || strUnit.empty())) {
-            throw CLI::ValidationError("--allowable needs --nozzle, --size and --unit");
-        }
-        if (!bAllowable && strBatchPath.empty() && strCasePath.empty()) {
-            throw CLI::ValidationError("give a case file, --batch or --allowable");
-        }
+        CheckModeOptions(app);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
