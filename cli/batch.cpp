@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -28,6 +29,7 @@ namespace {
 // bound the memory of a batch of any length.
 constexpr std::size_t kChunkCases = 256;
 constexpr std::size_t kMaxChunksInFlight = 8;
+constexpr std::chrono::milliseconds kProgressEvery{200};
 
 void PrintError(const std::string& strWhat) {
     std::fprintf(stderr, "quenmar-check: %s\n", strWhat.c_str());
@@ -102,7 +104,11 @@ class BatchRun {
         m_nRefused += chunk->nRefused;
         m_nInvalid += chunk->nInvalid;
         m_nCases += chunk->jobs.size();
-        if (m_bProgress) ShowProgress();
+        // A few updates a second are all a person can read.
+        if (m_bProgress && std::chrono::steady_clock::now() - m_lastProgress > kProgressEvery) {
+            ShowProgress();
+            m_lastProgress = std::chrono::steady_clock::now();
+        }
         m_spare.push_back(std::move(chunk));
     }
 
@@ -120,6 +126,7 @@ class BatchRun {
     std::deque<std::unique_ptr<BatchChunk>> m_inFlight;
     std::vector<std::unique_ptr<BatchChunk>> m_spare;
     bool m_bProgress = false;
+    std::chrono::steady_clock::time_point m_lastProgress;
     std::size_t m_nCases = 0;
     std::size_t m_nFailed = 0;
     std::size_t m_nRefused = 0;
