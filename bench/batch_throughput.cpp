@@ -43,21 +43,17 @@ void WriteCases(const fs::path& path, std::size_t nCases) {
     auto pick = [&](int nLow, int nHigh) {
         return std::uniform_int_distribution<int>(nLow, nHigh)(rng);
     };
-    std::string strLine;
     for (std::size_t i = 0; i < nCases; ++i) {
         const int nType = pick(0, 2);
         const int nUnit = pick(0, 2);
         const int nSucSize = pick(0, 99) == 0 ? 5 : sizes[pick(0, 8)];
         const int nDisSize = sizes[pick(0, 8)];
         const int nScale = loadScale[nUnit] * std::max(nDisSize, 2) / 4;
-        strLine = "case-" + std::to_string(i + 1) + "," + types[nType] + "," + units[nUnit] + "," +
-                  std::to_string(nSucSize) + "," + std::to_string(nDisSize);
-        for (int k = 0; k < 6; ++k) {
-            const int nPos = pick(100, 900) * (pick(0, 1) ? 1 : -1);
-            strLine += "," + std::to_string(nPos);
-        }
-        for (int k = 0; k < 12; ++k) strLine += "," + std::to_string(pick(-nScale, nScale));
-        out << strLine << '\n';
+        out << "case-" << i + 1 << ',' << types[nType] << ',' << units[nUnit] << ',' << nSucSize
+            << ',' << nDisSize;
+        for (int k = 0; k < 6; ++k) out << ',' << pick(100, 900) * (pick(0, 1) ? 1 : -1);
+        for (int k = 0; k < 12; ++k) out << ',' << pick(-nScale, nScale);
+        out << '\n';
     }
 }
 
