@@ -114,14 +114,13 @@ std::optional<CaseError> CaseCsvHeader::ReadRow(const CsvRecord& row, CheckCase&
     if (const std::string& strType = cell(ColPumpType); !strType.empty()) {
         const auto nType = PumpTypeFromName(strType);
         if (!nType) {
-            return CaseError{"pump_type", "unknown pump type " + Echo(strType) +
-                                              " (end-top, top-top or side-side)"};
+            return CaseError{"pump_type", UnknownPumpType(Echo(strType))};
         }
         out.nPumpType = *nType;
     }
     if (const std::string& strUnit = cell(ColUnit); !strUnit.empty()) {
         const auto nUnit = LoadUnitFromName(strUnit);
-        if (!nUnit) return CaseError{"unit", "unknown unit " + Echo(strUnit) + " (kg, N or lb)"};
+        if (!nUnit) return CaseError{"unit", UnknownUnit(Echo(strUnit))};
         out.nUnit = *nUnit;
     }
     // A size cell is the size field's text as it stands; an empty cell leaves the field empty.

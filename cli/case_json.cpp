@@ -126,13 +126,12 @@ std::optional<CaseError> ReadCase(const json& value, CaseJsonUse use, CheckCase&
         if (key == "pump_type") {
             const auto nType = PumpTypeFromName(item.get_ref<const std::string&>());
             if (!nType) {
-                return CaseError{
-                    key, "unknown pump type " + Echo(item) + " (end-top, top-top or side-side)"};
+                return CaseError{key, UnknownPumpType(Echo(item))};
             }
             out.nPumpType = *nType;
         } else if (key == "unit") {
             const auto nUnit = LoadUnitFromName(item.get_ref<const std::string&>());
-            if (!nUnit) return CaseError{key, "unknown unit " + Echo(item) + " (kg, N or lb)"};
+            if (!nUnit) return CaseError{key, UnknownUnit(Echo(item))};
             out.nUnit = *nUnit;
         } else if (key == "suction") {
             if (auto error = ReadNozzle(item, key, out.suction)) return error;

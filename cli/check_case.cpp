@@ -98,3 +98,11 @@ std::optional<int> LoadUnitFromName(std::string_view name) {
     if (name == "lb") return UnitUS;
     return std::nullopt;
 }
+
+std::string UnknownPumpType(const std::string& echo) {
+    return "unknown pump type " + echo + " (end-top, top-top or side-side)";
+}
+
+std::string UnknownUnit(const std::string& echo) {
+    return "unknown unit " + echo + " (kg, N or lb)";
+}

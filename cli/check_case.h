@@ -36,3 +36,7 @@ std::wstring LastPathComponent(const std::wstring& strPath);
 // "end-top", "top-top", "side-side" and "kg", "N", "lb"; nullopt for any other text.
 std::optional<int> PumpTypeFromName(std::string_view name);
 std::optional<int> LoadUnitFromName(std::string_view name);
+
+// The error texts for a name that is none of those; `echo` shows the name as it was given.
+std::string UnknownPumpType(const std::string& echo);
+std::string UnknownUnit(const std::string& echo);
