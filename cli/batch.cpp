@@ -119,7 +119,6 @@ class BatchRun {
 
     const BatchOptions& m_options;
     std::FILE* m_out;
-    CheckPool m_pool;
     UniqueNames m_names;
     std::unique_ptr<BatchChunk> m_filling;
     std::size_t m_nFilled = 0;
@@ -131,6 +130,8 @@ class BatchRun {
     std::size_t m_nFailed = 0;
     std::size_t m_nRefused = 0;
     std::size_t m_nInvalid = 0;
+    // Last, so that it is destroyed first: its threads may still hold chunks owned above.
+    CheckPool m_pool;
 };
 
 void ReadCsvRows(CsvReader& reader, const CaseCsvHeader& header, BatchRun& run) {

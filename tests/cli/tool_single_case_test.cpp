@@ -157,6 +157,7 @@ TEST(single_case_test, invalid_case_file_exits_64_with_one_line_naming_file_and_
         {R"({"suction": {"sizes": 6}})", "suction.sizes: unknown key"},
         {R"({"Unit": "N"})", "Unit: unknown key"},
         {R"({"suction": {"size": 6, "size": 8}})", "suction.size: key given twice"},
+        {R"({"unit": "N", "unit": "kg"})", "unit: key given twice"},
         {R"({"output": ["a"]})", "output: expected a string"},
     };
     for (const Row& row : rows) {
