@@ -82,6 +82,10 @@ const std::vector<std::string>& CaseCsvHeader::ColumnNames() { return kColumnNam
 
 std::optional<CaseError> CaseCsvHeader::Read(const CsvRecord& header, CaseCsvHeader& out) {
     if (!header.strError.empty()) return CaseError{"header", header.strError};
+    // Spreadsheets set to a decimal comma save "CSV" with semicolons or tabs between the cells.
+    if (header.fields.size() == 1 && header.fields[0].find_first_of(";\t") != std::string::npos) {
+        return CaseError{"header", "the columns must be separated by commas, not by ';' or tabs"};
+    }
     out.m_nIndex.assign(ColCount, -1);
     out.m_nFields = header.fields.size();
     for (std::size_t i = 0; i < header.fields.size(); ++i) {

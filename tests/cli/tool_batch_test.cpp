@@ -192,6 +192,8 @@ TEST(batch_test, batch_that_cannot_start_exits_64_and_creates_nothing) {
         {"repeated column", "cases.csv", "case,FxSA,FxSA\n",
          "quenmar-check: cases.csv: line 1: FxSA"},
         {"no header", "cases.csv", "", "quenmar-check: cases.csv: no header row"},
+        {"semicolons", "cases.csv", "case;unit\nP-1;N\n",
+         "quenmar-check: cases.csv: line 1: header: the columns must be separated by commas"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.strWhat);
