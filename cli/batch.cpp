@@ -55,6 +55,7 @@ class BatchRun {
         BatchJob& job = m_filling->jobs[m_nFilled];
         job.error.reset();
         job.strReportName.clear();
+        job.strJsonLine.clear();
         return job;
     }
 
@@ -145,7 +146,7 @@ void ReadCsvRows(CsvReader& reader, const CaseCsvHeader& header, BatchRun& run) 
     }
 }
 
-void ReadJsonLines(LineReader& reader, BatchRun& run) {
+void ReadJsonLines(LineReader& reader, bool bNamesNeeded, BatchRun& run) {
     std::string strLine;
     bool bTooLong = false;
     while (reader.Next(strLine, bTooLong)) {
@@ -155,8 +156,11 @@ void ReadJsonLines(LineReader& reader, BatchRun& run) {
         job.checkCase = CheckCase{};
         if (bTooLong) {
             job.error = CaseError{"", "line too long"};
-        } else {
+        } else if (bNamesNeeded) {
+            // Report names are given in file order, so the case name is needed here.
             job.error = ParseCaseJson(strLine, CaseJsonUse::BatchLine, job.checkCase);
+        } else {
+            job.strJsonLine.swap(strLine);
         }
         run.Commit(job);
     }
@@ -228,7 +232,7 @@ int RunBatch(const BatchOptions& options) {
         if (csvReader) {
             ReadCsvRows(*csvReader, header, run);
         } else {
-            ReadJsonLines(*lineReader, run);
+            ReadJsonLines(*lineReader, options.strOutDir.has_value(), run);
         }
         nExit = run.Finish();
     }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "case_json.h"
 #include "check_run.h"
 #include "evaluation.h"
 #include "refusal.h"
@@ -15,7 +16,11 @@ ChunkChecker::ChunkChecker(const BatchOptions& options)
 void ChunkChecker::Check(BatchChunk& chunk) {
     m_rows.Text().clear();
     chunk.nFailed = chunk.nRefused = chunk.nInvalid = 0;
-    for (const BatchJob& job : chunk.jobs) {
+    for (BatchJob& job : chunk.jobs) {
+        if (!job.strJsonLine.empty()) {
+            job.checkCase = CheckCase{};
+            job.error = ParseCaseJson(job.strJsonLine, CaseJsonUse::BatchLine, job.checkCase);
+        }
         if (job.error) {
             ++chunk.nInvalid;
             m_rows.AddUnchecked(job.checkCase.strName, CaseStatus::Invalid,

@@ -22,6 +22,9 @@ struct BatchJob {
     CheckCase checkCase;             // the case, when it could be read
     std::optional<CaseError> error;  // why it could not
     std::string strReportName;       // its report file name without ".txt"; empty = no report
+    // A JSON line still to be parsed into checkCase and error. Without reports no name is needed
+    // in file order, so the parsing, the costliest step of such a batch, moves to the workers.
+    std::string strJsonLine;
 };
 
 struct BatchChunk {

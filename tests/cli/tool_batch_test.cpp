@@ -174,6 +174,17 @@ TEST(batch_test, json_lines_report_bad_lines_by_number_and_go_on) {
     EXPECT_EQ(rows[4][0], "third");
     EXPECT_EQ(rows[4][1], "failed");
     EXPECT_EQ(ListDir(dir / "out"), (std::vector<std::string>{"first.txt", "third.txt"}));
+
+    // Without reports the lines are parsed on the worker threads; the rows must not change.
+    const ToolRun summaryOnly = RunTool({"--batch", "cases.jsonl", "-j", "3"}, dir.path());
+    EXPECT_EQ(summaryOnly.nExit, 2);
+    auto rowsSummaryOnly = ReadSummary(summaryOnly.strOut);
+    ASSERT_EQ(rowsSummaryOnly.size(), rows.size());
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        auto row = rows[i];
+        row[kReportColumn] = "";
+        EXPECT_EQ(rowsSummaryOnly[i], row);
+    }
 }
 
 TEST(batch_test, batch_that_cannot_start_exits_64_and_creates_nothing) {
