@@ -182,6 +182,11 @@ int RunBatch(const BatchOptions& options) {
         PrintError(options.strCasesPath + ": unknown batch file type (.csv, .jsonl or .ndjson)");
         return kExitUsage;
     }
+    std::error_code ec;
+    if (fs::is_directory(options.strCasesPath, ec)) {
+        PrintError(options.strCasesPath + ": is a folder, not a batch file");
+        return kExitUsage;
+    }
     std::ifstream in(options.strCasesPath, std::ios::binary);
     if (!in) {
         PrintError(options.strCasesPath + ": cannot open: " + std::strerror(errno));
@@ -207,7 +212,6 @@ int RunBatch(const BatchOptions& options) {
         lineReader.emplace(in);
     }
     if (options.strOutDir) {
-        std::error_code ec;
         fs::create_directories(*options.strOutDir, ec);
         if (ec || !fs::is_directory(*options.strOutDir)) {
             PrintError(*options.strOutDir + ": cannot create the report folder" +
@@ -227,7 +231,7 @@ int RunBatch(const BatchOptions& options) {
     std::setvbuf(out, nullptr, _IOFBF, 1 << 16);
 
     int nExit = 0;
-    {
+    try {
         BatchRun run(options, out, WorkerCount(options.nJobs));
         if (csvReader) {
             ReadCsvRows(*csvReader, header, run);
@@ -235,6 +239,10 @@ int RunBatch(const BatchOptions& options) {
             ReadJsonLines(*lineReader, options.strOutDir.has_value(), run);
         }
         nExit = run.Finish();
+    } catch (const std::ios_base::failure& e) {
+        // The stream buffer throws when the file fails under it (a lost device, say).
+        PrintError(options.strCasesPath + ": cannot read: " + e.what());
+        nExit = kExitUsage;
     }
     bool bWritten = std::fflush(out) == 0 && !std::ferror(out);
     if (out != stdout && std::fclose(out) != 0) bWritten = false;

@@ -203,13 +203,16 @@ TEST(batch_test, batch_that_cannot_start_exits_64_and_creates_nothing) {
         {"repeated column", "cases.csv", "case,FxSA,FxSA\n",
          "quenmar-check: cases.csv: line 1: FxSA"},
         {"no header", "cases.csv", "", "quenmar-check: cases.csv: no header row"},
+        {"folder", "cases.csv", "<folder>", "quenmar-check: cases.csv: is a folder"},
         {"semicolons", "cases.csv", "case;unit\nP-1;N\n",
          "quenmar-check: cases.csv: line 1: header: the columns must be separated by commas"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.strWhat);
         TempDir dir;
-        if (!row.strContent.empty() || row.strWhat == "no header") {
+        if (row.strContent == "<folder>") {
+            fs::create_directory(dir / row.strFile);
+        } else if (!row.strContent.empty() || row.strWhat == "no header") {
             WriteFile(dir / row.strFile, row.strContent);
         }
         const ToolRun run = RunTool({"--batch", row.strFile, "--out-dir", "out"}, dir.path());
