@@ -220,6 +220,9 @@ std::optional<CaseError> ParseCaseJson(std::string_view text, CaseJsonUse use, C
         value = json::parse(text.begin(), text.end(), std::ref(finder));
     } catch (const json::parse_error& e) {
         return SyntaxError(text, e.byte);
+    } catch (const json::out_of_range&) {
+        // Thrown for a number such as 1e400 that no double holds.
+        return CaseError{"", "not valid JSON: a number beyond the range of a double"};
     }
     if (!finder.Duplicate().empty()) return CaseError{finder.Duplicate(), "key given twice"};
     return ReadCase(value, use, out);

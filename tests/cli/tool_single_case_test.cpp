@@ -139,6 +139,7 @@ TEST(single_case_test, invalid_case_file_exits_64_with_one_line_naming_file_and_
         {"{\"unit\": \"N\",\n \"suction\": {\"size\": 6,, }}",
          "not valid JSON at line 2, column 24"},
         {R"([1, 2])", "expected a JSON object"},
+        {R"({"suction": {"size": 1e400}})", "not valid JSON: a number beyond the range"},
         {R"({"unit": "kN"})", "unit: unknown unit"},
         {R"({"unit": 1})", "unit: expected a string"},
         {R"({"pump_type": "end-side"})", "pump_type: unknown pump type"},
