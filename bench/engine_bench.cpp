@@ -10,23 +10,12 @@
 #include "check_run.h"
 #include "evaluation.h"
 #include "report.h"
+#include "sample_inputs.h"
 #include "utf8.h"
 
 namespace {
-NozzleCheckInput sampleInput() {
-    NozzleCheckInput in;
-    in.nUnit = UnitSI;
-    in.nXSuc = -450;
-    in.nYDis = 300;
-    in.nZDis = 420;
-    in.nSucSize = 6;
-    in.nDisSize = 4;
-    in.strAllowSuc = {L"3110", L"2490", L"2050", L"2300", L"1180", L"1760"};
-    in.strAllowDis = {L"1420", L"1160", L"1780", L"1330", L"680", L"1000"};
-    in.nAppliedSuc = {1200, -800, 950, 1500, -600, 900};
-    in.nAppliedDis = {-700, 500, 3600, 800, 400, -650};
-    return in;
-}
+// The report example: End-Top, N and N-m, one F.1.2-a component failing.
+NozzleCheckInput sampleInput() { return endTopNewtonInput(); }
 
 void BM_EvaluateNozzleLoads(benchmark::State& state) {
     NozzleCheckInput in = sampleInput();
