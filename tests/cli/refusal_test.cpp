@@ -3,6 +3,7 @@
 #include "refusal.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -40,13 +41,15 @@ TEST(refusal_test, agrees_with_the_check_run) {
         {"one force left", [](NozzleCheckInput& in) { in.nAppliedSuc[0] = in.nAppliedSuc[1] = 0; }},
         {"allowables of 0", [](NozzleCheckInput& in) { in.strAllowSuc = {}; }},
     };
-    const auto report = std::filesystem::temp_directory_path() / "quenmar-refusal-test.txt";
+    // Named after the process: the plain and the sanitized suites may run at the same time.
+    const std::string strName = "quenmar-refusal-test-" + std::to_string(getpid()) + ".txt";
+    const auto report = std::filesystem::temp_directory_path() / strName;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.szWhat);
         NozzleCheckInput input = NExampleInput();
         row.change(input);
         input.strOutFile = report.wstring();
-        input.strOutFileName = L"quenmar-refusal-test.txt";
+        input.strOutFileName = std::wstring(strName.begin(), strName.end());
         const NozzleCheckOutcome outcome = RunNozzleCheck(input);
         const std::wstring strRefusal = RefusalBeforeOutput(input, EvaluateNozzleLoads(input));
         EXPECT_EQ(strRefusal, outcome.bCompleted ? L"" : outcome.strMessage);
