@@ -36,6 +36,18 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     return nLength;
 }
 
+// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with any extension, name devices on
+// Windows; a report folder copied there must not hold such a file.
+bool IsWindowsDeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    for (char& ch : stem) {
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    }
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
+           stem[3] >= '1' && stem[3] <= '9';
+}
+
 std::uint64_t HashFoldedName(const std::string& strName) {
     // FNV-1a over the name with ASCII letters folded to lower case.
     std::uint64_t nHash = 14695981039346656037ull;
@@ -70,6 +82,13 @@ std::string SanitiseCaseName(std::string_view name, std::string_view fallback) {
         if (strSafe.size() + piece.size() > kMaxCaseFileNameBytes) break;
         strSafe += piece;
         i += nLength;
+    }
+    if (IsWindowsDeviceName(strSafe)) {
+        strSafe.insert(0, "_");
+        while (strSafe.size() > kMaxCaseFileNameBytes) {  // drop whole characters from the end
+            while ((static_cast<unsigned char>(strSafe.back()) & 0xC0) == 0x80) strSafe.pop_back();
+            strSafe.pop_back();
+        }
     }
     // "name." would become "name..txt"; Windows drops trailing dots as well.
     if (!strSafe.empty() && strSafe.back() == '.') strSafe.back() = '_';

@@ -11,8 +11,8 @@
 // A file name (without ".txt") that stays inside the output folder: ASCII letters, digits, '-',
 // '_', '.' and well-formed non-ASCII UTF-8 are kept, every other byte becomes '_'. No leading,
 // trailing or doubled dot, so neither "." nor ".." nor a hidden file can come out, and no leading
-// dash. At most kMaxCaseFileNameBytes bytes, cut on a character boundary. An empty result becomes
-// `fallback`.
+// dash, and no device name of Windows (CON, NUL, COM1, ...). At most kMaxCaseFileNameBytes bytes,
+// cut on a character boundary. An empty result becomes `fallback`.
 std::string SanitiseCaseName(std::string_view name, std::string_view fallback);
 
 inline constexpr std::size_t kMaxCaseFileNameBytes = 120;

@@ -23,6 +23,11 @@ TEST(case_name_test, sanitised_names_stay_inside_the_folder) {
         {"bad\xFF\xC0\xAFutf8", "bad___utf8"},  // stray and overlong bytes replaced
         {"\xED\xA0\x80", "___"},                // a surrogate is not UTF-8
         {"", "case-7"},
+        {"con", "_con"},
+        {"Nul.backup", "_Nul.backup"},
+        {"COM7", "_COM7"},
+        {"COM0", "COM0"},
+        {"console", "console"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SanitiseCaseName(row.strName, "case-7"), row.strSafe) << row.strName;
@@ -36,6 +41,8 @@ TEST(case_name_test, long_names_are_cut_on_a_character_boundary) {
     const std::string strSafe = SanitiseCaseName(strName, "x");
     EXPECT_EQ(strSafe.size(), kMaxCaseFileNameBytes);
     EXPECT_EQ(SanitiseCaseName("a" + strName, "x").size(), kMaxCaseFileNameBytes - 2);
+    // A device name's extra underscore still fits.
+    EXPECT_EQ(SanitiseCaseName("aux.bc" + strName, "x"), "_aux.bc" + strName.substr(0, 111));
 }
 
 TEST(case_name_test, repeated_names_get_a_suffix) {
