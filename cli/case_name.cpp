@@ -84,7 +84,7 @@ std::string SanitiseCaseName(std::string_view name, std::string_view fallback) {
         i += nLength;
     }
     if (IsWindowsDeviceName(strSafe)) {
-        strSafe.insert(0, "_");
+        strSafe.insert(strSafe.begin(), '_');
         while (strSafe.size() > kMaxCaseFileNameBytes) {  // drop whole characters from the end
             while ((static_cast<unsigned char>(strSafe.back()) & 0xC0) == 0x80) strSafe.pop_back();
             strSafe.pop_back();
