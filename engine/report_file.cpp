@@ -17,14 +17,17 @@ bool writeAndClose(std::FILE* fpt, std::string_view content) {
 
 // Creates a new, exclusively owned temporary file beside `target` ("x": never an existing one).
 std::FILE* openTemporaryBeside(const fs::path& target, fs::path& tempPath) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
+    // Seeded once a thread: a batch writes many reports, and a fresh seed costs more than the name.
+    thread_local std::mt19937_64 random{std::random_device{}()};
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 16; ++attempt) {
         char szSuffix[24];
         std::snprintf(szSuffix, sizeof szSuffix, ".%012llx.tmp",
                       static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
-        tempPath = folder / ("." + target.filename().string() + szSuffix);
+        std::string strName = target.filename().string();
+        strName.insert(0, 1, '.');
+        strName += szSuffix;
+        tempPath = folder / strName;
         if (std::FILE* fpt = std::fopen(tempPath.c_str(), "wbx")) return fpt;
     }
     return nullptr;
@@ -44,7 +47,15 @@ bool WriteWholeFile(const std::string& path, std::string_view content) {
         return fpt != nullptr && writeAndClose(fpt, content);
     }
 
-    if (fs::exists(status)) {
+    if (!fs::exists(status)) {
+        // No earlier report to protect: write in place and take the file away again if the
+        // text does not arrive whole. "x" refuses a file that appeared in the meantime.
+        if (std::FILE* fpt = std::fopen(path.c_str(), "wbx")) {
+            if (writeAndClose(fpt, content)) return true;
+            fs::remove(target, ec);
+            return false;
+        }
+    } else {
         // A file the user may not write is refused, as opening it for writing would be.
         std::FILE* probe = std::fopen(path.c_str(), "ab");
         if (probe == nullptr) return false;
@@ -54,6 +65,7 @@ bool WriteWholeFile(const std::string& path, std::string_view content) {
         if (ec) return false;
     }
 
+    // An earlier report is replaced only by a complete new one.
     fs::path tempPath;
     std::FILE* fpt = openTemporaryBeside(target, tempPath);
     if (fpt == nullptr) return false;

@@ -180,28 +180,44 @@ TEST_F(CheckRunTest, unwritable_destinations_are_refused) {
     EXPECT_EQ(filesInDir(), 0u);
 }
 
+namespace {
+// Runs the check with every write past 64 bytes failing (a file size limit, which holds for root
+// as for anyone), as on a full disk.
+NozzleCheckOutcome runWithTinyFileSizeLimit(NozzleCheckInput& in) {
+    struct rlimit saved {};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 64;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const NozzleCheckOutcome outcome = RunNozzleCheck(in);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    return outcome;
+}
+}  // namespace
+
 TEST_F(CheckRunTest, failed_rewrite_keeps_the_earlier_report_whole) {
     const fs::path target = m_dir / "pump.txt";
     {
         std::ofstream(target, std::ios::binary) << "earlier report\r\n";
     }
-    // A file size limit makes every write past 64 bytes fail, for root as for anyone.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit tiny = saved;
-    tiny.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-
     NozzleCheckInput in = chosen(L"pump.txt");
-    const NozzleCheckOutcome outcome = RunNozzleCheck(in);
-
-    setrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, oldHandler);
+    in.strResultLine = L"earlier line";
+    const NozzleCheckOutcome outcome = runWithTinyFileSizeLimit(in);
     EXPECT_FALSE(outcome.bCompleted);
     EXPECT_EQ(outcome.strMessage, kMsgOutputFile);
+    EXPECT_EQ(in.strResultLine, L"earlier line");
     EXPECT_EQ(readFile(target), "earlier report\r\n");
     EXPECT_EQ(filesInDir(), 1u) << "the partial temporary file must be gone";
+}
+
+TEST_F(CheckRunTest, failed_new_report_leaves_no_partial_file) {
+    NozzleCheckInput in = chosen(L"pump.txt");
+    const NozzleCheckOutcome outcome = runWithTinyFileSizeLimit(in);
+    EXPECT_FALSE(outcome.bCompleted);
+    EXPECT_EQ(outcome.strMessage, kMsgOutputFile);
+    EXPECT_EQ(filesInDir(), 0u);
 }
 
 TEST_F(CheckRunTest, rewrite_through_a_link_replaces_the_linked_file) {
