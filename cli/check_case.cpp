@@ -1,41 +1,10 @@
 #include "check_case.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "allowable_loads.h"
-#include "leading_int.h"
 
 namespace {
-
-// "%d" as the refresh writes it. std::to_wstring goes through the C library's wide printf, which
-// costs more than the whole evaluation of a case.
-std::wstring DecimalText(int nVal) {
-    char szBuff[16];
-    const auto [end, ec] = std::to_chars(szBuff, szBuff + sizeof szBuff, nVal);
-    return std::wstring(szBuff, end);
-}
-
-// The allowable refresh of one nozzle after its size text changed. An empty text changes nothing;
-// a size without a Table 4 column empties the size and the six allowables, as the form does.
-void RefreshAllowables(const std::wstring& strSizeText, int nNozzType, int nUnit,
-                       std::wstring& strSize, int& nSize, LoadTexts& strAllow) {
-    strSize = strSizeText;
-    if (strSize.empty()) return;
-    nSize = leadingIntOrZero(strSize);
-    int nF[3];
-    int nM[3];
-    if (GetNozzAllowLoads(nNozzType, nSize, nUnit, nF, nM)) {
-        for (int i = 0; i < 3; ++i) {
-            strAllow[i] = DecimalText(nF[i]);
-            strAllow[i + 3] = DecimalText(nM[i]);
-        }
-    } else {
-        nSize = 0;
-        strSize.clear();
-        for (auto& strText : strAllow) strText.clear();
-    }
-}
 
 void ApplyOverrides(const NozzleCase& nozzle, LoadTexts& strAllow) {
     for (int i = 0; i < 6; ++i) {
@@ -54,12 +23,14 @@ NozzleCheckInput ToNozzleCheckInput(const CheckCase& checkCase) {
     input.nUnit = checkCase.nUnit;
 
     if (checkCase.suction.strSize) {
-        RefreshAllowables(*checkCase.suction.strSize, input.nSucNozzType, input.nUnit,
-                          input.strSucSize, input.nSucSize, input.strAllowSuc);
+        input.strSucSize = *checkCase.suction.strSize;
+        RefreshAllowables(input.strSucSize, input.nSucSize, input.nSucNozzType, input.nUnit,
+                          input.strAllowSuc);
     }
     if (checkCase.discharge.strSize) {
-        RefreshAllowables(*checkCase.discharge.strSize, input.nDisNozzType, input.nUnit,
-                          input.strDisSize, input.nDisSize, input.strAllowDis);
+        input.strDisSize = *checkCase.discharge.strSize;
+        RefreshAllowables(input.strDisSize, input.nDisSize, input.nDisNozzType, input.nUnit,
+                          input.strAllowDis);
     }
     ApplyOverrides(checkCase.suction, input.strAllowSuc);
     ApplyOverrides(checkCase.discharge, input.strAllowDis);

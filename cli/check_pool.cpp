@@ -5,7 +5,6 @@
 #include "case_json.h"
 #include "check_run.h"
 #include "evaluation.h"
-#include "refusal.h"
 #include "utf8.h"
 
 namespace fs = std::filesystem;

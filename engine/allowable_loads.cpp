@@ -1,6 +1,8 @@
 #include "allowable_loads.h"
 
-#include "nozzle_check_input.h"
+#include <charconv>
+
+#include "leading_int.h"
 
 namespace {
 // Columns: nominal size 2, 3, 4, 6, 8, 10, 12, 14, 16 inch.
@@ -77,6 +79,37 @@ bool GetNozzAllowLoads(int nNozzType, int nSize, int nUnit, int nF[3], int nM[3]
             nF[i] = static_cast<int>(nF[i] * 0.45359 + 0.5);
             nM[i] = static_cast<int>(nM[i] * 0.45359 * 12.0 * 0.0254 + 0.5);
         }
+    }
+    return true;
+}
+
+namespace {
+// "%d". std::to_wstring goes through the C library's wide printf, which costs more than a whole
+// evaluation when a batch fills thousands of records.
+std::wstring decimalText(int nVal) {
+    char szBuff[16];
+    const auto [end, ec] = std::to_chars(szBuff, szBuff + sizeof szBuff, nVal);
+    return std::wstring(szBuff, end);
+}
+}  // namespace
+
+bool RefreshAllowables(std::wstring& strSize, int& nSize, int nNozzType, int nUnit,
+                       LoadTexts& strAllow) {
+    // An emptied size keeps its last values: deleting the text to retype it must not wipe the row.
+    if (strSize.empty()) return false;
+    nSize = leadingIntOrZero(strSize);
+    int nF[3];
+    int nM[3];
+    if (GetNozzAllowLoads(nNozzType, nSize, nUnit, nF, nM)) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            strAllow[i] = decimalText(nF[i]);
+            strAllow[i + 3] = decimalText(nM[i]);
+        }
+    } else {
+        // A size without a Table 4 column: the size and its row are emptied, without a word.
+        nSize = 0;
+        strSize.clear();
+        for (std::wstring& str : strAllow) str.clear();
     }
     return true;
 }

@@ -1,13 +1,10 @@
 #include "check_run.h"
 
-#include "evaluation.h"
 #include "report.h"
 #include "report_file.h"
 #include "utf8.h"
 
 namespace {
-NozzleCheckOutcome refused(const wchar_t* szMessage) { return {false, szMessage}; }
-
 bool endsInTxt(const std::wstring& strName) {
     // Only these two spellings count; ".Txt" gains another ".txt".
     const std::wstring strLast = strName.size() < 4 ? strName : strName.substr(strName.size() - 4);
@@ -21,19 +18,25 @@ std::wstring ResultLinePrefix(int nFail) {
     return std::to_wstring(nFail) + L" Fails are checked, ";
 }
 
-NozzleCheckOutcome RunNozzleCheck(NozzleCheckInput& input) {
+std::wstring RefusalBeforeOutput(const NozzleCheckInput& input, const NozzleCheckResult& result) {
     // The flange position along each nozzle's own axis must have been entered.
     if ((input.nSucNozzType == EndNozzle && input.nXSuc == 0) ||
         (input.nSucNozzType == TopNozzle && input.nZSuc == 0) ||
         (input.nDisNozzType == TopNozzle && input.nZDis == 0)) {
-        return refused(kMsgNozzleDimension);
+        return kMsgNozzleDimension;
     }
-    if (input.nSucSize == 0 || input.nDisSize == 0) return refused(kMsgNozzleSize);
-
-    const NozzleCheckResult result = EvaluateNozzleLoads(input);
+    if (input.nSucSize == 0 || input.nDisSize == 0) return kMsgNozzleSize;
     if (result.nFnMsA[3] == 0 || result.nFnMsA[7] == 0 || result.nFnMdA[3] == 0 ||
         result.nFnMdA[7] == 0) {
-        return refused(kMsgAppliedLoads);
+        return kMsgAppliedLoads;
+    }
+    return {};
+}
+
+NozzleCheckOutcome RunNozzleCheck(NozzleCheckInput& input) {
+    const NozzleCheckResult result = EvaluateNozzleLoads(input);
+    if (std::wstring strRefusal = RefusalBeforeOutput(input, result); !strRefusal.empty()) {
+        return {false, std::move(strRefusal)};
     }
 
     if (!endsInTxt(input.strOutFileName)) {
@@ -41,11 +44,11 @@ NozzleCheckOutcome RunNozzleCheck(NozzleCheckInput& input) {
         input.strOutFile += L".txt";
     }
     // Shorter than "a.txt": no file was chosen.
-    if (input.strOutFileName.size() < 5) return refused(kMsgOutputFile);
+    if (input.strOutFileName.size() < 5) return {false, kMsgOutputFile};
 
     // Nothing is reported as done unless the whole report reached the disk.
     if (!WriteWholeFile(toUtf8(input.strOutFile), ComposeCheckReport(input, result))) {
-        return refused(kMsgOutputFile);
+        return {false, kMsgOutputFile};
     }
 
     input.strResultLine = ResultLinePrefix(result.nFail) + L"see File " + input.strOutFileName;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "evaluation.h"
 #include "nozzle_check_input.h"
 
 // Refusal and closing texts of the check run, as the user sees them.
@@ -18,6 +19,11 @@ struct NozzleCheckOutcome {
     bool bCompleted = false;  // true: report written and strResultLine set; false: refused
     std::wstring strMessage;  // a refusal text or a closing text
 };
+
+// The refusal text of the tests that come before the output file (nozzle position, nozzle size,
+// applied resultants of 0), or an empty text when the check goes on. `result` is the evaluation of
+// `input`. A summary that evaluates without writing reports refuses exactly what the run refuses.
+std::wstring RefusalBeforeOutput(const NozzleCheckInput& input, const NozzleCheckResult& result);
 
 // Tests the input, evaluates it, writes the report to strOutFile (".txt" appended to it and to
 // strOutFileName when the name lacks it) and sets strResultLine. A report that cannot be written

@@ -1,13 +1,12 @@
 // The summary-only batch refuses exactly what the check run refuses.
 
-#include "refusal.h"
+#include "check_run.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "check_run.h"
 #include "n_example.h"
 
 namespace {

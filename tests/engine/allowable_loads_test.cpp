@@ -94,3 +94,30 @@ TEST(allowable_loads_test, moments_do_not_depend_on_the_nozzle_type) {
         }
     }
 }
+
+TEST(allowable_loads_test, refresh_follows_the_size_text) {
+    struct Case {
+        std::wstring text;
+        bool bRefreshed;
+        std::wstring sizeAfter;
+        int nSizeAfter;
+        LoadTexts allowAfter;
+    };
+    const LoadTexts earlier = {L"1", L"2", L"3", L"4", L"5", L"6"};
+    const Case cases[] = {
+        {L"", false, L"", 9, earlier},  // an emptied size keeps the row and the size
+        {L"12", true, L"12", 12, {L"816", L"680", L"544", L"622", L"304", L"470"}},
+        {L"0", true, L"0", 0, {L"91", L"73", L"59", L"47", L"24", L"36"}},
+        {L"20", true, L"20", 20, {L"1043", L"862", L"680", L"747", L"373", L"553"}},
+        {L"15", true, L"", 0, {}},  // no column: size and row emptied
+    };
+    for (const auto& c : cases) {
+        std::wstring strSize = c.text;
+        int nSize = 9;
+        LoadTexts strAllow = earlier;
+        EXPECT_EQ(RefreshAllowables(strSize, nSize, EndNozzle, UnitKg, strAllow), c.bRefreshed);
+        EXPECT_EQ(strSize, c.sizeAfter);
+        EXPECT_EQ(nSize, c.nSizeAfter);
+        EXPECT_EQ(strAllow, c.allowAfter);
+    }
+}
